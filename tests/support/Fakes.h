@@ -1,0 +1,195 @@
+#pragma once
+// Test doubles of the platform services.
+
+#include "platform/AppPaths.h"
+#include "platform/Browser.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Random.h"
+#include "platform/Services.h"
+#include "platform/SettingsStore.h"
+#include "platform/StartupRegistry.h"
+#include "platform/TrayIcon.h"
+
+#include <QDate>
+#include <QDir>
+#include <QIcon>
+#include <QMap>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVector>
+
+#include <deque>
+#include <functional>
+
+class FakeDialogs final : public Dialogs {
+public:
+    struct Message {
+        QString text;
+        QString caption;
+        Icon icon;
+    };
+    QVector<Message> messages;
+    QStringList openAnswers;  // taken in order; an empty text cancels
+    QStringList saveAnswers;
+    QStringList filters;      // every filter the program offered
+    std::function<void(const Message&)> onMessage; // runs while the "box" is up
+
+    void message(QWidget*, const QString& text, const QString& caption, Icon icon) override
+    {
+        messages.push_back({text, caption, icon});
+        if (onMessage)
+            onMessage(messages.back());
+    }
+    QString openFile(QWidget*, const QString& filter) override
+    {
+        filters << filter;
+        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+    }
+    QString saveFile(QWidget*, const QString& filter) override
+    {
+        filters << filter;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+    QString lastText() const { return messages.isEmpty() ? QString() : messages.back().text; }
+};
+
+class FakeBrowser final : public Browser {
+public:
+    QStringList opened;
+    void open(const QString& address) override { opened << address; }
+};
+
+class FakeClock final : public Clock {
+public:
+    QDate date{2024, 2, 29};
+    QDate today() const override { return date; }
+    quint64 seed() const override { return 42; }
+};
+
+// Plays a script of draws, then falls back to a simple deterministic sequence.
+class FakeRandom final : public Random {
+public:
+    std::deque<double> script;
+    int randomizeCount = 0;
+    double Rnd() override
+    {
+        if (!script.empty()) {
+            const double v = script.front();
+            script.pop_front();
+            return v;
+        }
+        // A fixed, well-spread sequence in [0, 1).
+        m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return double(m_state >> 11) / double(1ULL << 53);
+    }
+    void Randomize() override { ++randomizeCount; }
+
+private:
+    quint64 m_state = 12345;
+};
+
+class FakeAppPaths final : public AppPaths {
+public:
+    QTemporaryDir dir;
+    QString name = QStringLiteral("Lumenrest");
+    QStringList args{QStringLiteral("Lumenrest")};
+    QString exeDir;  // defaults to the temporary directory
+
+    QString executableDir() const override { return exeDir.isEmpty() ? dir.path() : exeDir; }
+    QString baseName() const override { return name; }
+    QString executablePath() const override { return executableDir() + QLatin1Char('/') + name; }
+    QString dataDir() const override
+    {
+        const QString d = dir.path() + QStringLiteral("/userdata");
+        QDir().mkpath(d);
+        return d;
+    }
+    QStringList arguments() const override { return args; }
+};
+
+class FakeSettingsStore final : public SettingsStore {
+public:
+    QMap<QString, QString> values; // "application/section/key" -> text
+    QStringList writes;            // "key=value" in order
+
+    static QString path(const QString& a, const QString& s, const QString& k) { return a + '/' + s + '/' + k; }
+    QString GetSetting(const QString& a, const QString& s, const QString& k, const QString& d) const override
+    {
+        return values.value(path(a, s, k), d);
+    }
+    void SaveSetting(const QString& a, const QString& s, const QString& k, const QString& v) override
+    {
+        values[path(a, s, k)] = v;
+        writes << k + '=' + v;
+    }
+};
+
+class FakeStartupRegistry final : public StartupRegistry {
+public:
+    QMap<QString, QString> entries; // name -> executable path
+    Result failWith;                // returned by write/remove when !failWith.ok
+    int writes = 0;
+
+    bool exists(const QString& name) const override { return entries.contains(name); }
+    Result write(const QString& name, const QString& executablePath) override
+    {
+        if (!failWith.ok)
+            return failWith;
+        ++writes;
+        entries[name] = executablePath;
+        return {};
+    }
+    Result remove(const QString& name) override
+    {
+        entries.remove(name);
+        return {};
+    }
+};
+
+class FakeTrayIcon final : public TrayIcon {
+public:
+    bool available = true;
+    bool shown = false;
+    QString tip;
+    int adds = 0;
+    int removes = 0;
+    bool isAvailable() const override { return available; }
+    void add(const QIcon&, const QString& t) override
+    {
+        shown = true;
+        tip = t;
+        ++adds;
+    }
+    void remove() override
+    {
+        shown = false;
+        ++removes;
+    }
+};
+
+// Every fake, wired into one Services bundle.
+struct FakeServices {
+    FakeDialogs dialogs;
+    FakeBrowser browser;
+    FakeClock clock;
+    FakeRandom random;
+    FakeAppPaths paths;
+    FakeSettingsStore settings;
+    FakeStartupRegistry startup;
+    FakeTrayIcon tray;
+
+    Services services()
+    {
+        Services s;
+        s.dialogs = &dialogs;
+        s.browser = &browser;
+        s.clock = &clock;
+        s.random = &random;
+        s.paths = &paths;
+        s.settings = &settings;
+        s.startup = &startup;
+        s.tray = &tray;
+        return s;
+    }
+};
