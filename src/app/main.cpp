@@ -1,11 +1,36 @@
+#include "platform/AppPaths.h"
+#include "platform/Browser.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Random.h"
+#include "platform/Services.h"
+#include "platform/SettingsStore.h"
+#include "shell/frmMain.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Lumenrest v1.0"));
-    w.show();
+    QtAppPaths paths;
+    QApplication::setOrganizationName(QStringLiteral("Vellacourt"));
+    QApplication::setApplicationName(paths.baseName());
+
+    QtDialogs dialogs;
+    QtBrowser browser;
+    SystemClock clock;
+    MtRandom random(clock);
+    QtSettingsStore settings;
+    Services services;
+    services.dialogs = &dialogs;
+    services.browser = &browser;
+    services.clock = &clock;
+    services.random = &random;
+    services.paths = &paths;
+    services.settings = &settings;
+
+    frmMain window(services);
+    if (!window.Form_Load())
+        return 0;
     return app.exec();
 }

@@ -1,0 +1,315 @@
+#include "shell/frmMain.h"
+
+#include "cardstore/modDB.h"
+#include "platform/AppPaths.h"
+#include "platform/AppTitle.h"
+#include "platform/Browser.h"
+#include "platform/Dialogs.h"
+#include "shell/ClickLabel.h"
+#include "shell/StartupOptions.h"
+#include "shell/UnloadAllForms.h"
+#include "shell/modHelp.h"
+#include "study/MemorizeView.h"
+#include "study/StudyObjectives.h"
+#include "testing/TestOptions.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+frmMain::frmMain(const Services& services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_svc(services)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(AppCaption());
+    // Closed by UnloadAllForms even while hidden (in the tray, or before it is shown).
+    setProperty("lumenrestForm", true);
+
+    auto* central = new QWidget(this);
+    Label6 = new ClickLabel(QStringLiteral("The Most Popular Online Mystic Discussion Forum. Best Resource For "
+                                           "Everything Mystic. Visit ")
+                                + modHelp::SiteAddress() + QStringLiteral(" Now"),
+                            central);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6->setAlignment(Qt::AlignCenter);
+    Label6->setWordWrap(true);
+
+    SSTab1 = new QTabWidget(central);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    auto* goalsPage = new QWidget(SSTab1);
+    goalsPage->setObjectName(QStringLiteral("tabGoals"));
+    SSTab1->addTab(goalsPage, QStringLiteral(" My Personal Goal "));
+    SSTab1->addTab(buildSettingsTab(), QStringLiteral("     Settings       "));
+    memorize = new MemorizeView(m_svc.dialogs, SSTab1);
+    SSTab1->addTab(memorize, QStringLiteral("  Memorize Cards  "));
+    auto* testPage = new QWidget(SSTab1);
+    testPage->setObjectName(QStringLiteral("tabTest"));
+    SSTab1->addTab(testPage, QStringLiteral("      Take Test     "));
+    auto* resultsPage = new QWidget(SSTab1);
+    resultsPage->setObjectName(QStringLiteral("tabResults"));
+    SSTab1->addTab(resultsPage, QStringLiteral("       Results        "));
+
+    Frame5 = new QGroupBox(QStringLiteral("Co-Brand"), central);
+    Frame5->setObjectName(QStringLiteral("Frame5"));
+    // A label without a buddy shows "&" as it is.
+    Label2 = new QLabel(QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
+                                       "site. Put your site's name &  link here."),
+                        Frame5);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setTextFormat(Qt::PlainText);
+    Label2->setWordWrap(true);
+    Label3 = new ClickLabel(QStringLiteral("Click Here for more info on Co-branding."), Frame5);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    cmdNav_1 = new QPushButton(QStringLiteral("Exit"), Frame5);
+    cmdNav_1->setObjectName(QStringLiteral("cmdNav_1"));
+    cmdReset = new QPushButton(QStringLiteral("Donate"), Frame5);
+    cmdReset->setObjectName(QStringLiteral("cmdReset"));
+    for (QLabel* link : {static_cast<QLabel*>(Label6), static_cast<QLabel*>(Label3)}) {
+        QFont f = link->font();
+        f.setUnderline(true);
+        link->setFont(f);
+    }
+
+    auto* coBrand = new QHBoxLayout(Frame5);
+    auto* coBrandText = new QVBoxLayout;
+    coBrandText->addWidget(Label2);
+    coBrandText->addWidget(Label3);
+    coBrand->addLayout(coBrandText, 1);
+    coBrand->addWidget(cmdReset);
+    coBrand->addWidget(cmdNav_1);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(Label6);
+    layout->addWidget(SSTab1, 1);
+    layout->addWidget(Frame5);
+    setCentralWidget(central);
+    buildMenus();
+    resize(1000, 740);
+
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
+        const int previous = m_currentTab;
+        m_currentTab = index;
+        SSTab1_Click(previous);
+    });
+    connect(objectives, &StudyObjectives::nextAllowed, memorize->cmdNext, &QPushButton::setEnabled);
+    connect(testOptions, &TestOptions::reversedAllowed, objectives->chkReversed, &QCheckBox::setEnabled);
+    connect(cmdSetOption, &QPushButton::clicked, this, &frmMain::cmdSetOption_Click);
+    connect(cmdNav_1, &QPushButton::clicked, this, [this] { cmdNav_Click(1); });
+    connect(cmdReset, &QPushButton::clicked, this, [this] { modHelp::OpenDonatePage(*m_svc.browser); });
+    connect(Label6, &ClickLabel::clicked, this, [this] { modHelp::OpenHomePage(*m_svc.browser); });
+    connect(Label3, &ClickLabel::clicked, this, [this] { modHelp::OpenCoBrandPage(*m_svc.browser); });
+}
+
+frmMain::~frmMain() = default;
+
+QWidget* frmMain::buildSettingsTab()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tabSettings"));
+    objectives = new StudyObjectives(page);
+    testOptions = new TestOptions(page);
+    startupOptions = new StartupOptions(page);
+    cmdSetOption = new QPushButton(QStringLiteral("Memorize Meaning / Keywords"), page);
+    cmdSetOption->setObjectName(QStringLiteral("cmdSetOption"));
+    cmdStartTest2 = new QPushButton(QStringLiteral("Test Me"), page);
+    cmdStartTest2->setObjectName(QStringLiteral("cmdStartTest2"));
+    cmdSaveSettings = new QPushButton(QStringLiteral("Save Current Settings As Default"), page);
+    cmdSaveSettings->setObjectName(QStringLiteral("cmdSaveSettings"));
+
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(objectives, 1);
+    frames->addWidget(testOptions, 1);
+    frames->addWidget(startupOptions, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSetOption);
+    buttons->addWidget(cmdStartTest2);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSaveSettings);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(frames, 1);
+    layout->addLayout(buttons);
+    return page;
+}
+
+void frmMain::buildMenus()
+{
+    auto action = [this](QMenu* menu, const char* name, const QString& caption) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
+
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    connect(action(mnuFile, "mnuTabGoals", QStringLiteral("&My Personal Goals")), &QAction::triggered, this,
+            &frmMain::mnuTabGoals_Click);
+    connect(action(mnuFile, "mnuTabSettings", QStringLiteral("Setings")), &QAction::triggered, this,
+            &frmMain::mnuTabSettings_Click);
+    separator(mnuFile, "mnuFileSep");
+    action(mnuFile, "mnuExit1", QStringLiteral("&Exit")); // has no action
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    connect(action(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
+            [this] { modHelp::OpenHelpPage(*m_svc.browser); });
+    connect(action(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, this,
+            [this] { modHelp::OpenHomePage(*m_svc.browser); });
+    separator(mnuHelp, "mnuHelpSep1");
+    connect(action(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update")), &QAction::triggered, this,
+            [this] { modHelp::OpenUpdatePage(*m_svc.browser); });
+    separator(mnuHelp, "mnuHelpSep2");
+    connect(action(mnuHelp, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, this,
+            &frmMain::mnuAbout_Click);
+
+    QAction* donate = menuBar()->addAction(QStringLiteral("Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(donate, &QAction::triggered, this, [this] { modHelp::OpenDonatePage(*m_svc.browser); });
+}
+
+bool frmMain::Form_Load()
+{
+    const QString database = modDB::cardDatabasePath(m_svc.paths->executableDir());
+    if (!QFileInfo::exists(database)) {
+        m_svc.dialogs->message(this, QStringLiteral("Required files missing. Please reinstall ") + AppTitle(),
+                               QStringLiteral("ERROR !"), Dialogs::Icon::Critical);
+        modGlobals::UnloadAllForms();
+        return false;
+    }
+    InitGoals();
+    LoadSettings();
+    applyStartupRegistration();
+    for (int tab : {TabMemorize, TabTest, TabResults})
+        SSTab1->setTabEnabled(tab, false);
+    if (startedFromLogOn() && startupOptions->chkSysTray->isChecked()) {
+        MinimizeToTray();
+        return true;
+    }
+    SSTab1->setCurrentIndex(TabGoals);
+    show();
+    return true;
+}
+
+bool frmMain::startedFromLogOn() const
+{
+    // Anywhere on the command line, letter case as written.
+    return m_svc.paths->arguments().mid(1).join(QLatin1Char(' ')).contains(QStringLiteral("/STARTUP"));
+}
+
+void frmMain::InitGoals()
+{
+}
+
+void frmMain::LoadSettings()
+{
+}
+
+void frmMain::applyStartupRegistration()
+{
+}
+
+void frmMain::MinimizeToTray()
+{
+}
+
+void frmMain::RemoveTrayIcon()
+{
+}
+
+void frmMain::SSTab1_Click(int PreviousTab)
+{
+    Q_UNUSED(PreviousTab);
+    switch (SSTab1->currentIndex()) {
+    case TabSettings:
+        for (int tab : {TabMemorize, TabTest, TabResults})
+            SSTab1->setTabEnabled(tab, false);
+        break;
+    case TabMemorize:
+        memorize->prepare();
+        SSTab1->setTabEnabled(TabTest, false);
+        SSTab1->setTabEnabled(TabResults, false);
+        break;
+    case TabTest:
+        SSTab1->setTabEnabled(TabResults, false);
+        break;
+    case TabResults:
+        SSTab1->setTabEnabled(TabTest, false);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::selectTab(int index)
+{
+    SSTab1->setTabEnabled(index, true);
+    SSTab1->setCurrentIndex(index);
+}
+
+void frmMain::mnuTabGoals_Click()
+{
+    SSTab1->setCurrentIndex(TabGoals);
+}
+
+void frmMain::mnuTabSettings_Click()
+{
+    SSTab1->setCurrentIndex(TabSettings);
+}
+
+void frmMain::mnuAbout_Click()
+{
+}
+
+void frmMain::cmdNav_Click(int Index)
+{
+    Q_UNUSED(Index);
+    close();
+}
+
+bool frmMain::openDeck()
+{
+    const QString query = objectives->BuildCardQuery();
+    try {
+        modDB::OpenCardDatabase(modDB::CardConnection, modDB::cardDatabasePath(m_svc.paths->executableDir()));
+        modDB::OpenRecordset(modDB::DeckRecordset, modDB::CardConnection, query);
+        return true;
+    } catch (const modDB::DbError& e) {
+        // No stale deck stays in use after a failed open.
+        modDB::DeckRecordset.reset();
+        modDB::CardConnection.reset();
+        m_svc.dialogs->message(this, QString::fromUtf8(e.what()), AppTitle(), Dialogs::Icon::Critical);
+        return false;
+    }
+}
+
+void frmMain::cmdSetOption_Click()
+{
+    if (!objectives->anyArcana()) {
+        m_svc.dialogs->message(this, QStringLiteral("Select at least one option."), AppTitle(), Dialogs::Icon::None);
+        return;
+    }
+    if (!openDeck())
+        return;
+    selectTab(TabMemorize);
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Closing is never cancelled or turned into hiding.
+    event->accept();
+    Form_Unload();
+}
+
+void frmMain::Form_Unload()
+{
+    RemoveTrayIcon();
+}

@@ -1,0 +1,74 @@
+#pragma once
+#include "platform/Services.h"
+
+#include <QMainWindow>
+
+class ClickLabel;
+class MemorizeView;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class StartupOptions;
+class StudyObjectives;
+class TestOptions;
+
+// The main window: five tabs on a forward-only path, the menus and the Co-Brand frame.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    enum Tab { TabGoals = 0, TabSettings = 1, TabMemorize = 2, TabTest = 3, TabResults = 4 };
+
+    explicit frmMain(const Services& services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The start-up sequence; false when the program must end at once.
+    bool Form_Load();
+
+    void SSTab1_Click(int PreviousTab);
+    void mnuTabGoals_Click();
+    void mnuTabSettings_Click();
+    void mnuAbout_Click();
+    void cmdNav_Click(int Index);
+    void cmdSetOption_Click();
+
+    // Opens the card database and the deck of the ticked objectives; on failure the user
+    // is told why and no deck stays open.
+    bool openDeck();
+    // A program selection: the tab becomes available and is selected.
+    void selectTab(int index);
+    bool startedFromLogOn() const;
+
+    QTabWidget* SSTab1;
+    ClickLabel* Label6;
+    QGroupBox* Frame5;
+    QLabel* Label2;
+    ClickLabel* Label3;
+    QPushButton* cmdNav_1;
+    QPushButton* cmdReset;
+
+    StudyObjectives* objectives;
+    TestOptions* testOptions;
+    StartupOptions* startupOptions;
+    QPushButton* cmdSetOption;
+    QPushButton* cmdStartTest2;
+    QPushButton* cmdSaveSettings;
+    MemorizeView* memorize;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildSettingsTab();
+    void Form_Unload();
+    void InitGoals();
+    void LoadSettings();
+    void applyStartupRegistration();
+    void MinimizeToTray();
+    void RemoveTrayIcon();
+
+    Services m_svc;
+    int m_currentTab = 0;
+};

@@ -1,0 +1,141 @@
+#include "study/MemorizeView.h"
+
+#include "cardstore/modDB.h"
+#include "platform/AppTitle.h"
+#include "platform/Dialogs.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPlainTextEdit* readOnlyBox(const char* name, QWidget* parent)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+QLabel* label(const char* name, const QString& text, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+} // namespace
+
+MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
+    : QWidget(parent)
+    , m_dialogs(dialogs)
+{
+    lblCardNameMemorize = label("lblCardNameMemorize", QStringLiteral("Card Name"), this);
+    QFont nameFont = lblCardNameMemorize->font();
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
+    nameFont.setBold(true);
+    lblCardNameMemorize->setFont(nameFont);
+    Label9 = label("Label9", QStringLiteral("Card Meaning :"), this);
+    txtNormalMeaning = readOnlyBox("txtNormalMeaning", this);
+    Label17 = label("Label17", QStringLiteral("Reverse Meaning"), this);
+    txtReverseMeaning = readOnlyBox("txtReverseMeaning", this);
+    Label8 = label("Label8", QStringLiteral("Keywords (same for both)"), this);
+    txtKeywords = readOnlyBox("txtKeywords", this);
+    cmdNext = new QPushButton(QStringLiteral("Next >>"), this);
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    cmdPrevious = new QPushButton(QStringLiteral("<< Previous"), this);
+    cmdPrevious->setObjectName(QStringLiteral("cmdPrevious"));
+    cmdStartTest = new QPushButton(QStringLiteral("Test Me"), this);
+    cmdStartTest->setObjectName(QStringLiteral("cmdStartTest"));
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(lblCardNameMemorize);
+    texts->addWidget(Label9);
+    texts->addWidget(txtNormalMeaning, 3);
+    texts->addWidget(Label17);
+    texts->addWidget(txtReverseMeaning, 3);
+    texts->addWidget(Label8);
+    texts->addWidget(txtKeywords, 1);
+    pictures = new QHBoxLayout;
+    auto* top = new QHBoxLayout;
+    top->addLayout(pictures, 0);
+    top->addLayout(texts, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdPrevious);
+    buttons->addWidget(cmdNext);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdStartTest);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+
+    connect(cmdNext, &QPushButton::clicked, this, &MemorizeView::cmdNext_Click);
+    connect(cmdPrevious, &QPushButton::clicked, this, &MemorizeView::cmdPrevious_Click);
+}
+
+void MemorizeView::prepare()
+{
+    auto& deck = modDB::DeckRecordset;
+    if (!deck)
+        return;
+    deck->MoveFirst();
+    CardPosition = 1;
+    ShowCard();
+}
+
+void MemorizeView::ShowCard()
+{
+    auto& deck = modDB::DeckRecordset;
+    if (!deck || deck->BOF() || deck->AtEOF())
+        return; // an empty deck shows nothing
+    lblCardNameMemorize->setText(deck->text(QStringLiteral("Name")));
+    txtNormalMeaning->setPlainText(deck->text(QStringLiteral("NormalMeaning")));
+    txtReverseMeaning->setPlainText(deck->text(QStringLiteral("ReversedMeaning")));
+
+    txtKeywords->clear();
+    try {
+        modDB::Recordset keywords(modDB::CardConnection,
+                                  QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE CardID=%1")
+                                      .arg(deck->integer(QStringLiteral("ID"))));
+        QString text;
+        // Seven rows at most; a card with fewer shows what it has.
+        for (int i = 0; i < 7 && !keywords.AtEOF(); ++i) {
+            text += keywords.text(QStringLiteral("Keyword")) + QStringLiteral(", ");
+            keywords.MoveNext();
+        }
+        txtKeywords->setPlainText(text);
+    } catch (const modDB::DbError& e) {
+        m_dialogs->message(this, QString::fromUtf8(e.what()), AppTitle(), Dialogs::Icon::Exclamation);
+    }
+}
+
+void MemorizeView::cmdNext_Click()
+{
+    cmdPrevious->setEnabled(true);
+    if (!modDB::DeckRecordset || CardPosition >= modDB::DeckRecordset->RecordCount()) {
+        cmdNext->setEnabled(false);
+        return;
+    }
+    ++CardPosition;
+    modDB::DeckRecordset->MoveNext();
+    ShowCard();
+}
+
+void MemorizeView::cmdPrevious_Click()
+{
+    cmdNext->setEnabled(true);
+    if (CardPosition <= 1 || !modDB::DeckRecordset) {
+        cmdPrevious->setEnabled(false);
+        return;
+    }
+    cmdPrevious->setEnabled(true);
+    --CardPosition;
+    modDB::DeckRecordset->MovePrevious();
+    ShowCard();
+}

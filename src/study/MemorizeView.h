@@ -1,0 +1,39 @@
+#pragma once
+#include <QWidget>
+
+class Dialogs;
+class QHBoxLayout;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The Memorize Cards tab: one card of the deck at a time, upright and reversed.
+class MemorizeView : public QWidget {
+    Q_OBJECT
+public:
+    explicit MemorizeView(Dialogs* dialogs, QWidget* parent = nullptr);
+
+    // What selecting the tab does: back to the first card of the deck.
+    void prepare();
+    void ShowCard();
+    void cmdNext_Click();
+    void cmdPrevious_Click();
+
+    // The 1-based number of the shown card within the deck.
+    int CardPosition = 0;
+
+    QLabel* lblCardNameMemorize;
+    QLabel* Label9;
+    QPlainTextEdit* txtNormalMeaning;
+    QLabel* Label17;
+    QPlainTextEdit* txtReverseMeaning;
+    QLabel* Label8;
+    QPlainTextEdit* txtKeywords;
+    QPushButton* cmdNext;
+    QPushButton* cmdPrevious;
+    QPushButton* cmdStartTest;
+
+private:
+    Dialogs* m_dialogs;
+    QHBoxLayout* pictures;
+};

@@ -1,0 +1,111 @@
+#include "study/StudyObjectives.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+StudyObjectives::StudyObjectives(QWidget* parent)
+    : QGroupBox(QStringLiteral("Select Objectives"), parent)
+{
+    setObjectName(QStringLiteral("Frame4"));
+    auto make = [this](const char* name, const QString& caption) {
+        auto* box = new QCheckBox(caption, this);
+        box->setObjectName(QLatin1String(name));
+        box->setChecked(true);
+        return box;
+    };
+    chkMajor = make("chkMajor", QStringLiteral("Major Arcana"));
+    chkMinor = make("chkMinor", QStringLiteral("Minor Arcana"));
+    const QString suits[] = {QStringLiteral("Cups"), QStringLiteral("Wands"), QStringLiteral("Pentacles"),
+                             QStringLiteral("Swords")};
+    for (int i = 0; i < 4; ++i)
+        chkGroup[i] = make(qPrintable(QStringLiteral("chkGroup_%1").arg(i)), suits[i]);
+    chkReversed = make("chkReversed", QStringLiteral("Reversed"));
+
+    Label18 = new QLabel(QStringLiteral("Here you can select the cards you want to practice / memorize. You can change "
+                                        "these whenever you want or when you have cleared one objective."),
+                         this);
+    Label18->setObjectName(QStringLiteral("Label18"));
+    // A label without a buddy shows "&" as it is, so the text holds one.
+    Label21 = new QLabel(QStringLiteral("Since the keywords for both upright & reversed are the same, during keyword "
+                                        "test, reversed or upright will not be taken into account. Also during the "
+                                        "memorizing process everything - upright, reversed & keywords - are shown in "
+                                        "one screen."),
+                         this);
+    Label21->setObjectName(QStringLiteral("Label21"));
+    for (QLabel* l : {Label18, Label21}) {
+        l->setWordWrap(true);
+        l->setTextFormat(Qt::PlainText);
+    }
+
+    auto* suitsBox = new QGridLayout;
+    suitsBox->setContentsMargins(24, 0, 0, 0);
+    for (int i = 0; i < 4; ++i)
+        suitsBox->addWidget(chkGroup[i], i / 2, i % 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label18);
+    layout->addWidget(chkMajor);
+    layout->addWidget(chkMinor);
+    layout->addLayout(suitsBox);
+    layout->addWidget(chkReversed);
+    layout->addWidget(Label21);
+    layout->addStretch(1);
+
+    // Program changes run the rules too, as the settings load relies on.
+    connect(chkMajor, &QCheckBox::toggled, this, [this] { chkMajor_Click(); });
+    connect(chkMinor, &QCheckBox::toggled, this, [this] { chkMinor_Click(); });
+    for (int i = 0; i < 4; ++i)
+        connect(chkGroup[i], &QCheckBox::toggled, this, [this, i] { chkGroup_Click(i); });
+}
+
+bool StudyObjectives::anyArcana() const
+{
+    return chkMajor->isChecked() || chkMinor->isChecked();
+}
+
+void StudyObjectives::arcanaRule()
+{
+    const bool allowed = anyArcana();
+    Q_EMIT nextAllowed(allowed);
+    chkReversed->setEnabled(allowed);
+}
+
+void StudyObjectives::chkMajor_Click()
+{
+    arcanaRule();
+}
+
+void StudyObjectives::chkMinor_Click()
+{
+    arcanaRule();
+    for (QCheckBox* suit : chkGroup)
+        suit->setEnabled(chkMinor->isChecked());
+}
+
+void StudyObjectives::chkGroup_Click(int Index)
+{
+    for (QCheckBox* suit : chkGroup)
+        if (suit->isChecked())
+            return;
+    // The last suit cannot be unticked.
+    chkGroup[Index]->setChecked(true);
+}
+
+QString StudyObjectives::BuildCardQuery() const
+{
+    QString query = QStringLiteral("SELECT * FROM tblCards WHERE ");
+    QString slots[5];
+    if (chkMajor->isChecked())
+        slots[0] = QStringLiteral("(Group=0)");
+    for (int i = 0; i < 4; ++i)
+        if (chkGroup[i]->isChecked() && chkGroup[i]->isEnabledTo(this))
+            slots[i + 1] = QStringLiteral("(Group=%1)").arg(i + 1);
+    for (const QString& term : slots)
+        if (!term.isEmpty())
+            query += QLatin1Char(' ') + term + QStringLiteral(" OR ");
+    query.chop(4);
+    query += QStringLiteral(" ORDER BY ID");
+    query.replace(QStringLiteral("  "), QStringLiteral(" "));
+    return query;
+}

@@ -1,0 +1,58 @@
+#pragma once
+// A main window on fake services, with a small card database beside its "executable".
+
+#include "cardstore/modDB.h"
+#include "shell/frmMain.h"
+#include "support/Fakes.h"
+#include "support/Fixtures.h"
+
+#include <QTabWidget>
+
+#include <memory>
+
+struct MainWindowFixture {
+    FakeServices fakes;
+    std::unique_ptr<frmMain> window;
+
+    // Cards 1-3 major, 4-5 Cups, 6 Wands, 7 Pentacles, 8 Swords unless told otherwise.
+    static QList<CardContent> smallDeck()
+    {
+        const int groups[] = {0, 0, 0, 1, 1, 2, 3, 4};
+        QList<CardContent> cards;
+        for (int i = 0; i < 8; ++i)
+            cards << Fixtures::card(i + 1, groups[i]);
+        return cards;
+    }
+
+    explicit MainWindowFixture(const QList<CardContent>& cards = smallDeck(), bool withDatabase = true)
+    {
+        if (withDatabase)
+            Fixtures::writeDeck(fakes.paths.dir.path(), cards);
+    }
+    ~MainWindowFixture()
+    {
+        window.reset();
+        modDB::DeckRecordset.reset();
+        modDB::CardConnection.reset();
+    }
+
+    frmMain& create()
+    {
+        window = std::make_unique<frmMain>(fakes.services());
+        return *window;
+    }
+    frmMain& load()
+    {
+        create();
+        window->Form_Load();
+        return *window;
+    }
+    // "11100": which tabs are available.
+    QString availability() const
+    {
+        QString s;
+        for (int i = 0; i < window->SSTab1->count(); ++i)
+            s += window->SSTab1->isTabEnabled(i) ? QLatin1Char('1') : QLatin1Char('0');
+        return s;
+    }
+};
