@@ -23,6 +23,15 @@ const QString kPictureField = QStringLiteral("PictureData");
 // Far above any card scan, and a guard against picking a device or a huge file by mistake.
 constexpr qint64 kMaxPictureBytes = 32 * 1024 * 1024;
 
+// A database message, ended as a sentence so more can follow it.
+QString sentence(const modDB::DbError& e)
+{
+    QString text = QString::fromStdString(e.what()).trimmed();
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    return text;
+}
+
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
 {
     auto* b = new QPushButton(caption, parent);
@@ -58,7 +67,7 @@ frmPicEntry::frmPicEntry(const Services& services, QWidget* parent)
         buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
-    layout->addWidget(Picture1, 1, Qt::AlignHCenter);
+    layout->addWidget(Picture1, 1);
     layout->addLayout(buttons);
 
     connect(Command2, &QPushButton::clicked, this, &frmPicEntry::Command2_Click);
@@ -99,7 +108,7 @@ bool frmPicEntry::Form_Load()
         // No half-open state: neither the failed connection nor an older deck stays in use.
         DeckRecordset.reset();
         CardConnection.reset();
-        report(QString::fromStdString(e.what()) + QStringLiteral(" The card editor cannot show or change any card."));
+        report(sentence(e) + QStringLiteral(" The card editor cannot show or change any card."));
         return false;
     }
     // The row set stands on the first card; nothing is shown until "Next" or "Prev".
@@ -119,7 +128,7 @@ void frmPicEntry::showCurrentCard()
     try {
         Label1->setText(DeckRecordset->text(QStringLiteral("Name")));
     } catch (const modDB::DbError& e) {
-        report(QString::fromStdString(e.what()));
+        report(sentence(e));
     }
     modImageDB::LoadPictureFromField(Picture1, *DeckRecordset, kPictureField);
 }
@@ -214,7 +223,7 @@ bool frmPicEntry::SavePictureData(QString& strPictureFile)
                 deck.setValue(kPictureField, previous);
         } catch (const modDB::DbError&) {
         }
-        report(QString::fromStdString(e.what()));
+        report(sentence(e));
         return false;
     }
     return true;
@@ -227,7 +236,7 @@ void frmPicEntry::Command4_Click()
     try {
         seedKeywords();
     } catch (const modDB::DbError& e) {
-        report(QString::fromStdString(e.what()) + QStringLiteral(" No keyword was written."));
+        report(sentence(e) + QStringLiteral(" No keyword was written."));
     }
 }
 
