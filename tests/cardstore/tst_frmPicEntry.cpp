@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QDir>
 
 using namespace modDB;
 
@@ -59,6 +61,18 @@ struct Editor {
     explicit Editor(const QList<CardContent>& cards, bool show = true)
     {
         dbPath = Fixtures::writeDeck(fs.paths.dir.path(), cards);
+        open(show);
+    }
+    // A copy of a database written once: writing one costs a key derivation.
+    explicit Editor(const QString& templatePath, bool show = true)
+    {
+        dbPath = modDB::cardDatabasePath(fs.paths.dir.path());
+        QFile::copy(templatePath, dbPath);
+        QFile(dbPath).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        open(show);
+    }
+    void open(bool show)
+    {
         w = std::make_unique<frmPicEntry>(fs.services());
         if (show)
             w->show();
@@ -105,7 +119,16 @@ struct Editor {
 class TestFrmPicEntry : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_templates;
+    QString m_threeCards;
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QDir(m_templates.path()).mkdir(QStringLiteral("three"));
+        m_threeCards = Fixtures::writeDeck(m_templates.path() + QStringLiteral("/three"), threeCards());
+    }
+
     void cleanup()
     {
         DeckRecordset.reset();
@@ -114,7 +137,7 @@ private Q_SLOTS:
 
     void controlsAndCaptions()
     {
-        Editor e(threeCards());
+        Editor e(m_threeCards);
         QCOMPARE(e.w->windowTitle(), QStringLiteral("Form1"));
         const QList<QPair<QString, QString>> buttons{{"Command2", "Next"},
                                                      {"Command3", "Prev"},
@@ -138,7 +161,7 @@ private Q_SLOTS:
         OpenCardDatabase(CardConnection, other.dbPath);
         OpenRecordset(DeckRecordset, CardConnection, QStringLiteral("SELECT * FROM tblCards"));
 
-        Editor e(threeCards());
+        Editor e(m_threeCards);
         QVERIFY(e.w->isLoaded());
         QCOMPARE(Connection::liveCount(), 1);
         QCOMPARE(CardConnection->path(), e.dbPath);
@@ -149,7 +172,7 @@ private Q_SLOTS:
 
     void nextAndPrevFromTheStart()
     {
-        Editor e(threeCards());
+        Editor e(m_threeCards);
         // Nothing shown yet, though the deck stands on card 1.
         QCOMPARE(e.label(), QStringLiteral("Label1"));
         QVERIFY(!e.w->Picture1->hasPicture());
@@ -165,7 +188,7 @@ private Q_SLOTS:
 
     void prevFromTheFirstCardShowsNothing()
     {
-        Editor e(threeCards());
+        Editor e(m_threeCards);
         e.prev(); // before the first card
         QCOMPARE(e.label(), QStringLiteral("Label1"));
         QVERIFY(!e.w->Picture1->hasPicture());
@@ -178,7 +201,7 @@ private Q_SLOTS:
 
     void nextOnTheLastCardLeavesTheDisplay()
     {
-        Editor e(threeCards());
+        Editor e(m_threeCards);
         e.next();
         e.next();
         QCOMPARE(e.label(), QStringLiteral("Card 3"));
@@ -232,7 +255,7 @@ private Q_SLOTS:
         QFETCH(QString, fileName);
         QFETCH(QByteArray, bytes);
         QVERIFY(!QImage::fromData(bytes).isNull());
-        Editor e(threeCards());
+        Editor e(m_threeCards);
         const QString file = e.writeFile(fileName, bytes);
         e.next(); // card 2
         e.selectPicture(file);
@@ -255,7 +278,7 @@ private Q_SLOTS:
 
     void storingTwiceOnOneCardKeepsOnlyTheLast()
     {
-        Editor e(threeCards());
+        Editor e(m_threeCards);
         const QByteArray first = encoded(QImage::fromData(pictureOf(7)), "BMP");
         const QByteArray second = pictureOf(9);
         e.selectPicture(e.writeFile(QStringLiteral("a.bmp"), first));
@@ -268,7 +291,7 @@ private Q_SLOTS:
 
     void cancelledDialogStoresNothing()
     {
-        Editor e(threeCards());
+        Editor e(m_threeCards);
         e.next();
         e.selectPicture(QString());
         QCOMPARE(e.fs.dialogs.filters.size(), 1);
@@ -300,7 +323,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, dialogShown);
         QFETCH(QString, messagePart);
-        Editor e(threeCards());
+        Editor e(m_threeCards);
         const QString path = file.startsWith(QLatin1String("missing"))
             ? e.fs.paths.dir.path() + QLatin1Char('/') + file
             : e.writeFile(file, bytes);
