@@ -5,6 +5,7 @@
 #include "platform/Random.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
+#include "cardstore/frmPicEntry.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -28,6 +29,13 @@ int main(int argc, char** argv)
     services.random = &random;
     services.paths = &paths;
     services.settings = &settings;
+
+    // Maintainers fill the card database with the card editor; users never see it.
+    if (QApplication::arguments().contains(QStringLiteral("--card-editor"))) {
+        frmPicEntry editor(services);
+        editor.show();
+        return editor.isLoaded() ? app.exec() : 1;
+    }
 
     frmMain window(services);
     if (!window.Form_Load())

@@ -1,6 +1,8 @@
 #include "study/MemorizeView.h"
 
+#include "cardstore/PictureBox.h"
 #include "cardstore/modDB.h"
+#include "cardstore/modImageDB.h"
 #include "platform/AppTitle.h"
 #include "platform/Dialogs.h"
 
@@ -41,6 +43,13 @@ MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     nameFont.setBold(true);
     lblCardNameMemorize->setFont(nameFont);
+    // Both boxes share one size, so the reversed box is the upright one turned pixel for pixel.
+    picCardMemorize = new PictureBox(this);
+    picCardMemorize->setObjectName(QStringLiteral("picCardMemorize"));
+    picCardMemorizeReversed = new PictureBox(this);
+    picCardMemorizeReversed->setObjectName(QStringLiteral("picCardMemorizeReversed"));
+    for (PictureBox* box : {picCardMemorize, picCardMemorizeReversed})
+        box->setFixedSize(box->sizeHint() * 0.9);
     Label9 = label("Label9", QStringLiteral("Card Meaning :"), this);
     txtNormalMeaning = readOnlyBox("txtNormalMeaning", this);
     Label17 = label("Label17", QStringLiteral("Reverse Meaning"), this);
@@ -62,7 +71,9 @@ MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
     texts->addWidget(txtReverseMeaning, 3);
     texts->addWidget(Label8);
     texts->addWidget(txtKeywords, 1);
-    pictures = new QHBoxLayout;
+    auto* pictures = new QHBoxLayout;
+    pictures->addWidget(picCardMemorize, 0, Qt::AlignTop);
+    pictures->addWidget(picCardMemorizeReversed, 0, Qt::AlignTop);
     auto* top = new QHBoxLayout;
     top->addLayout(pictures, 0);
     top->addLayout(texts, 1);
@@ -95,6 +106,8 @@ void MemorizeView::ShowCard()
     if (!deck || deck->BOF() || deck->AtEOF())
         return; // an empty deck shows nothing
     lblCardNameMemorize->setText(deck->text(QStringLiteral("Name")));
+    modImageDB::LoadPictureFromField(picCardMemorize, *deck, QStringLiteral("PictureData"));
+    modImageDB::ShowHalfTurnOf(picCardMemorizeReversed, *picCardMemorize);
     txtNormalMeaning->setPlainText(deck->text(QStringLiteral("NormalMeaning")));
     txtReverseMeaning->setPlainText(deck->text(QStringLiteral("ReversedMeaning")));
 

@@ -2,7 +2,7 @@
 #include <QWidget>
 
 class Dialogs;
-class QHBoxLayout;
+class PictureBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -23,6 +23,8 @@ public:
     int CardPosition = 0;
 
     QLabel* lblCardNameMemorize;
+    PictureBox* picCardMemorize;
+    PictureBox* picCardMemorizeReversed;
     QLabel* Label9;
     QPlainTextEdit* txtNormalMeaning;
     QLabel* Label17;
@@ -35,5 +37,4 @@ public:
 
 private:
     Dialogs* m_dialogs;
-    QHBoxLayout* pictures;
 };

@@ -1,3 +1,4 @@
+#include "cardstore/PictureBox.h"
 #include "study/MemorizeView.h"
 #include "support/Find.h"
 #include "support/MainWindowFixture.h"
@@ -110,6 +111,31 @@ private Q_SLOTS:
         for (QPlainTextEdit* box : {v.txtKeywords, v.txtNormalMeaning, v.txtReverseMeaning}) {
             QVERIFY(box->isReadOnly());
             QCOMPARE(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        }
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
+    }
+
+    void picturesUprightAndTurned()
+    {
+        QList<CardContent> cards = threeCards();
+        cards[1].pictureData = "these bytes are no picture";
+        cards[2].pictureData.clear();
+        MainWindowFixture f(cards);
+        frmMain& w = f.load();
+        openMemorize(w);
+        MemorizeView& v = *w.memorize;
+        QCOMPARE(v.picCardMemorize->size(), v.picCardMemorizeReversed->size());
+        QVERIFY(v.picCardMemorize->hasPicture());
+        const QImage upright = v.picCardMemorize->rendered();
+        QCOMPARE(v.picCardMemorizeReversed->rendered(), upright.mirrored(true, true));
+        QVERIFY(upright != upright.mirrored(true, true)); // the fixture picture is asymmetric
+
+        for (int card = 2; card <= 3; ++card) {
+            QTest::mouseClick(v.cmdNext, Qt::LeftButton);
+            QCOMPARE(shown(v), QStringLiteral("Card %1").arg(card));
+            QVERIFY(!v.picCardMemorize->hasPicture());
+            QVERIFY(!v.picCardMemorizeReversed->hasPicture());
+            QVERIFY(!v.txtKeywords->toPlainText().isEmpty());
         }
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
     }
