@@ -1,0 +1,73 @@
+// The memorize view's ShowCard over the whole deck (keyword query, picture decode, half-turn,
+// both boxes drawn), against the floor of decoding the same JPEG bytes and turning them.
+
+#include "BenchDeck.h"
+
+#include "cardstore/PictureBox.h"
+#include "cardstore/modDB.h"
+#include "study/MemorizeView.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+
+namespace {
+
+void BM_ShowCard(benchmark::State& state)
+{
+    modDB::OpenCardDatabase(modDB::CardConnection, BenchDeck::get().path);
+    modDB::OpenRecordset(modDB::DeckRecordset, modDB::CardConnection,
+                         QStringLiteral("SELECT * FROM tblCards WHERE (Group=0) OR (Group=1) OR (Group=2) OR "
+                                        "(Group=3) OR (Group=4) ORDER BY ID"));
+    MemorizeView view(nullptr);
+    view.resize(960, 520);
+    view.show();
+    auto& deck = *modDB::DeckRecordset;
+    for (auto _ : state) {
+        if (deck.AtEOF())
+            deck.MoveFirst();
+        view.ShowCard();
+        QImage a = view.picCardMemorize->rendered();
+        QImage b = view.picCardMemorizeReversed->rendered();
+        benchmark::DoNotOptimize(a.constBits());
+        benchmark::DoNotOptimize(b.constBits());
+        deck.MoveNext();
+    }
+    state.SetItemsProcessed(state.iterations());
+    modDB::DeckRecordset.reset();
+    modDB::CardConnection.reset();
+}
+
+void BM_DecodeAndTurn_floor(benchmark::State& state)
+{
+    QList<QByteArray> pictures;
+    for (const CardContent& c : BenchDeck::get().cards)
+        pictures << c.pictureData;
+    int i = 0;
+    for (auto _ : state) {
+        QImage turned = QImage::fromData(pictures[i]).mirrored(true, true);
+        benchmark::DoNotOptimize(turned.constBits());
+        i = (i + 1) % int(pictures.size());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+} // namespace
+
+BENCHMARK(BM_ShowCard)->Unit(benchmark::kMicrosecond)->UseRealTime()->Iterations(78 * 4);
+BENCHMARK(BM_DecodeAndTurn_floor)->Unit(benchmark::kMicrosecond)->UseRealTime()->Iterations(78 * 4);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    BenchDeck::get();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
