@@ -2,9 +2,12 @@
 #include "platform/Browser.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/QtTrayIcon.h"
 #include "platform/Random.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
+#include "platform/StartupRegistry.h"
+#include "shell/ProgramIcon.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -15,12 +18,19 @@ int main(int argc, char** argv)
     QtAppPaths paths;
     QApplication::setOrganizationName(QStringLiteral("Vellacourt"));
     QApplication::setApplicationName(paths.baseName());
+    QApplication::setWindowIcon(ProgramIcon::icon());
+    // The program ends when the support reminder closes, never because the last visible
+    // window went away (the window is hidden while in the tray, and the tray's menu is a
+    // window of its own).
+    QApplication::setQuitOnLastWindowClosed(false);
 
     QtDialogs dialogs;
     QtBrowser browser;
     SystemClock clock;
     MtRandom random(clock);
     QtSettingsStore settings;
+    const std::unique_ptr<StartupRegistry> startup = createStartupRegistry();
+    QtTrayIcon tray;
     Services services;
     services.dialogs = &dialogs;
     services.browser = &browser;
@@ -28,6 +38,8 @@ int main(int argc, char** argv)
     services.random = &random;
     services.paths = &paths;
     services.settings = &settings;
+    services.startup = startup.get();
+    services.tray = &tray;
 
     frmMain window(services);
     if (!window.Form_Load())
