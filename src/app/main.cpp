@@ -19,10 +19,6 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Vellacourt"));
     QApplication::setApplicationName(paths.baseName());
     QApplication::setWindowIcon(ProgramIcon::icon());
-    // The program ends when the support reminder closes, never because the last visible
-    // window went away (the window is hidden while in the tray, and the tray's menu is a
-    // window of its own).
-    QApplication::setQuitOnLastWindowClosed(false);
 
     QtDialogs dialogs;
     QtBrowser browser;

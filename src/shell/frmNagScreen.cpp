@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -91,6 +92,12 @@ frmNagScreen* frmNagScreen::showReminder(const Services& services)
 {
     auto* nag = new frmNagScreen(services);
     nag->setAttribute(Qt::WA_DeleteOnClose);
+    // In the middle of the screen, where it is seen, whatever the window manager does.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = nag->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        nag->move(frame.topLeft());
+    }
     nag->show();
     return nag;
 }

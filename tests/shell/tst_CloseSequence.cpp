@@ -92,19 +92,24 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<bool>("byCloseBox"); // the reminder's own close box, else its "Exit"
-        QTest::newRow("exit button") << "exit button" << false;
-        QTest::newRow("tray exit") << "tray exit" << false;
-        QTest::newRow("close box") << "close box" << true;
+        QTest::addColumn<bool>("quitOnLastWindow");
+        for (bool automatic : {true, false}) {
+            const char* suffix = automatic ? "" : ", no automatic quit";
+            QTest::addRow("exit button%s", suffix) << "exit button" << false << automatic;
+            QTest::addRow("tray exit%s", suffix) << "tray exit" << false << automatic;
+            QTest::addRow("close box%s", suffix) << "close box" << true << automatic;
+        }
     }
 
     void programEndsOnlyWhenTheReminderCloses()
     {
         QFETCH(QString, way);
         QFETCH(bool, byCloseBox);
+        QFETCH(bool, quitOnLastWindow);
         ShellFixture f;
         frmMain& w = start(f, way);
-        // As the program itself runs: only the reminder ends it.
-        QApplication::setQuitOnLastWindowClosed(false);
+        // Whether or not Qt quits by itself when the last window goes, the reminder ends the program.
+        QApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
         bool runningWithReminder = false;
         QTimer::singleShot(0, [&] { closeBy(way, w); });
         QTimer::singleShot(100, [&] {

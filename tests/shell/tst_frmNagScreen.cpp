@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 
 #include <cmath>
@@ -209,6 +210,9 @@ private Q_SLOTS:
         auto* nag = frmNagScreen::showReminder(fs.services());
         QPointer<frmNagScreen> guard(nag);
         QVERIFY(nag->isVisible());
+        const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+        // Within the frame's margins, which are unknown until it is first shown.
+        QVERIFY(QRect(middle - QPoint(10, 10), QSize(21, 21)).contains(nag->frameGeometry().center()));
         QTest::mouseClick(nag->cmdExit[1], Qt::LeftButton);
         QVERIFY(!other.isVisible());
         QVERIFY(!hiddenForm.property("lumenrestForm").toBool());
