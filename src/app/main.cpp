@@ -1,11 +1,14 @@
+#include "cardstore/frmPicEntry.h"
 #include "platform/AppPaths.h"
 #include "platform/Browser.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/QtTrayIcon.h"
 #include "platform/Random.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
-#include "cardstore/frmPicEntry.h"
+#include "platform/StartupRegistry.h"
+#include "shell/ProgramIcon.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -16,12 +19,15 @@ int main(int argc, char** argv)
     QtAppPaths paths;
     QApplication::setOrganizationName(QStringLiteral("Vellacourt"));
     QApplication::setApplicationName(paths.baseName());
+    QApplication::setWindowIcon(ProgramIcon::icon());
 
     QtDialogs dialogs;
     QtBrowser browser;
     SystemClock clock;
     MtRandom random(clock);
     QtSettingsStore settings;
+    const std::unique_ptr<StartupRegistry> startup = createStartupRegistry();
+    QtTrayIcon tray;
     Services services;
     services.dialogs = &dialogs;
     services.browser = &browser;
@@ -29,6 +35,8 @@ int main(int argc, char** argv)
     services.random = &random;
     services.paths = &paths;
     services.settings = &settings;
+    services.startup = startup.get();
+    services.tray = &tray;
 
     // Maintainers fill the card database with the card editor; users never see it.
     if (QApplication::arguments().contains(QStringLiteral("--card-editor"))) {

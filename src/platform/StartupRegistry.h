@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include <memory>
+
 // The per-user list of programs started at log-on. Each entry is named after the
 // executable's base name; its command is the quoted executable path and " /STARTUP".
 class StartupRegistry {
@@ -18,3 +20,7 @@ public:
     // Removing an entry that does not exist is not an error.
     virtual Result remove(const QString& name) = 0;
 };
+
+// The registry of the platform the program runs on: the HKCU Run key on Windows, an XDG
+// autostart entry elsewhere.
+std::unique_ptr<StartupRegistry> createStartupRegistry();

@@ -1,14 +1,25 @@
 #include "shell/StartupOptions.h"
 
+#include "platform/AppPaths.h"
+#include "platform/AppTitle.h"
+#include "platform/Dialogs.h"
+#include "platform/StartupRegistry.h"
 #include "platform/UiText.h"
+#include "shell/AppSettings.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
-StartupOptions::StartupOptions(QWidget* parent)
+namespace {
+const QString kRunAtSysTray = QStringLiteral("RunAtSysTray");
+}
+
+StartupOptions::StartupOptions(const Services& services, QWidget* parent)
     : QGroupBox(QStringLiteral("Run on Windows Start-Up"), parent)
+    , m_svc(services)
 {
     setObjectName(QStringLiteral("fraSystemTray"));
     optRun = new QRadioButton(QStringLiteral("Run at start-up"), this);
@@ -38,4 +49,98 @@ StartupOptions::StartupOptions(QWidget* parent)
     layout->addWidget(chkSysTray);
     layout->addWidget(Label14);
     layout->addStretch(1);
+
+    // Connected after the designed states, so that building the frame changes nothing.
+    connect(optRun, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optRun_Click();
+    });
+    connect(optDontRun, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optDontRun_Click();
+    });
+    connect(chkSysTray, &QCheckBox::toggled, this, [this] { chkSysTray_Click(); });
+}
+
+bool StartupOptions::IsRunAtStartup(const QString& name) const
+{
+    return m_svc.startup && m_svc.startup->exists(name);
+}
+
+bool StartupOptions::SetRunAtStartup(const QString& name, const QString& executablePath, bool enable)
+{
+    if (!m_svc.startup)
+        return false;
+    const StartupRegistry::Result r =
+        enable ? m_svc.startup->write(name, executablePath) : m_svc.startup->remove(name);
+    if (r.ok)
+        return true;
+    QString text;
+    if (r.openFailed)
+        text = QStringLiteral("Error ") + QString::number(r.code) + QStringLiteral(" opening key\n") + r.description;
+    else if (enable)
+        text = QStringLiteral("Error ") + QString::number(r.code) + QStringLiteral(" setting key\n") + r.description;
+    else
+        text = QString::number(r.code) + QLatin1Char(' ') + r.description;
+    m_svc.dialogs->message(this, text, AppTitle(), Dialogs::Icon::None);
+    return false;
+}
+
+void StartupOptions::showRegistration(bool registered)
+{
+    const QSignalBlocker blockRun(optRun);
+    const QSignalBlocker blockDontRun(optDontRun);
+    (registered ? optRun : optDontRun)->setChecked(true);
+    chkSysTray->setEnabled(registered);
+}
+
+void StartupOptions::optRun_Click()
+{
+    const QString name = m_svc.paths->baseName();
+    if (!SetRunAtStartup(name, m_svc.paths->executablePath(), true)) {
+        // The option shows what the log-on list really holds, not what failed to happen.
+        showRegistration(IsRunAtStartup(name));
+        return;
+    }
+    chkSysTray->setEnabled(true);
+}
+
+void StartupOptions::optDontRun_Click()
+{
+    const QString name = m_svc.paths->baseName();
+    if (!SetRunAtStartup(name, m_svc.paths->executablePath(), false)) {
+        showRegistration(IsRunAtStartup(name));
+        if (optRun->isChecked())
+            return;
+    }
+    chkSysTray->setEnabled(false);
+    chkSysTray->setChecked(false);
+}
+
+void StartupOptions::chkSysTray_Click()
+{
+    if (!m_svc.settings)
+        return;
+    AppSettings(*m_svc.settings, *m_svc.paths)
+        .SaveSetting(kRunAtSysTray, chkSysTray->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+void StartupOptions::loadRegistration()
+{
+    if (!IsRunAtStartup(m_svc.paths->baseName())) {
+        // Already selected by design; its rule runs all the same.
+        if (optDontRun->isChecked())
+            optDontRun_Click();
+        else
+            optDontRun->setChecked(true);
+        return;
+    }
+    if (optRun->isChecked())
+        optRun_Click();
+    else
+        optRun->setChecked(true);
+    if (!optRun->isChecked() || !m_svc.settings)
+        return;
+    const QString stored = AppSettings(*m_svc.settings, *m_svc.paths).GetSetting(kRunAtSysTray, QStringLiteral("False"));
+    chkSysTray->setChecked(stored == QStringLiteral("True"));
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/Services.h"
+
 #include <QGroupBox>
 
 class QCheckBox;
@@ -9,10 +11,31 @@ class QRadioButton;
 class StartupOptions : public QGroupBox {
     Q_OBJECT
 public:
-    explicit StartupOptions(QWidget* parent = nullptr);
+    explicit StartupOptions(const Services& services, QWidget* parent = nullptr);
+
+    // Whether the log-on entry of that name exists.
+    bool IsRunAtStartup(const QString& name) const;
+    // Writes (enable) or deletes the log-on entry; a failure is shown to the user and
+    // gives false.
+    bool SetRunAtStartup(const QString& name, const QString& executablePath, bool enable);
+
+    void optRun_Click();
+    void optDontRun_Click();
+    void chkSysTray_Click();
+
+    // At start-up: selects the option that matches the log-on entry (its click rule
+    // re-writes an existing entry with the current path) and, only when registered,
+    // takes "Start at system tray" from the settings store.
+    void loadRegistration();
 
     QRadioButton* optRun;
     QRadioButton* optDontRun;
     QCheckBox* chkSysTray;
     QLabel* Label14;
+
+private:
+    // Puts the option back to what the log-on list holds, without running its rule.
+    void showRegistration(bool registered);
+
+    Services m_svc;
 };

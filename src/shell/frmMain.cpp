@@ -6,8 +6,13 @@
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
 #include "shell/ClickLabel.h"
+#include "shell/ProgramIcon.h"
 #include "shell/StartupOptions.h"
+#include "shell/TrayControl.h"
 #include "shell/UnloadAllForms.h"
+#include "shell/UserSettings.h"
+#include "shell/frmAbout.h"
+#include "shell/frmNagScreen.h"
 #include "shell/modHelp.h"
 #include "study/MemorizeView.h"
 #include "study/StudyObjectives.h"
@@ -31,6 +36,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppCaption());
+    setWindowIcon(ProgramIcon::icon());
     // Closed by UnloadAllForms even while hidden (in the tray, or before it is shown).
     setProperty("lumenrestForm", true);
 
@@ -94,6 +100,9 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     setCentralWidget(central);
     buildMenus();
     resize(1000, 740);
+    m_tray = new TrayControl(m_svc.tray, this);
+    m_settings = std::make_unique<UserSettings>(AppSettings(*m_svc.settings, *m_svc.paths), *objectives,
+                                                *testOptions, *startupOptions);
 
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
         const int previous = m_currentTab;
@@ -103,6 +112,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     connect(objectives, &StudyObjectives::nextAllowed, memorize->cmdNext, &QPushButton::setEnabled);
     connect(testOptions, &TestOptions::reversedAllowed, objectives->chkReversed, &QCheckBox::setEnabled);
     connect(cmdSetOption, &QPushButton::clicked, this, &frmMain::cmdSetOption_Click);
+    connect(cmdSaveSettings, &QPushButton::clicked, this, [this] { m_settings->cmdSaveSettings_Click(); });
     connect(cmdNav_1, &QPushButton::clicked, this, [this] { cmdNav_Click(1); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { modHelp::OpenDonatePage(*m_svc.browser); });
     connect(Label6, &ClickLabel::clicked, this, [this] { modHelp::OpenHomePage(*m_svc.browser); });
@@ -117,7 +127,7 @@ QWidget* frmMain::buildSettingsTab()
     page->setObjectName(QStringLiteral("tabSettings"));
     objectives = new StudyObjectives(page);
     testOptions = new TestOptions(page);
-    startupOptions = new StartupOptions(page);
+    startupOptions = new StartupOptions(m_svc, page);
     cmdSetOption = new QPushButton(QStringLiteral("Memorize Meaning / Keywords"), page);
     cmdSetOption->setObjectName(QStringLiteral("cmdSetOption"));
     cmdStartTest2 = new QPushButton(QStringLiteral("Test Me"), page);
@@ -190,10 +200,9 @@ bool frmMain::Form_Load()
     applyStartupRegistration();
     for (int tab : {TabMemorize, TabTest, TabResults})
         SSTab1->setTabEnabled(tab, false);
-    if (startedFromLogOn() && startupOptions->chkSysTray->isChecked()) {
-        MinimizeToTray();
+    // Without a tray the window stays in sight: there would be no way back to it.
+    if (startedFromLogOn() && startupOptions->chkSysTray->isChecked() && MinimizeToTray())
         return true;
-    }
     SSTab1->setCurrentIndex(TabGoals);
     show();
     return true;
@@ -211,18 +220,22 @@ void frmMain::InitGoals()
 
 void frmMain::LoadSettings()
 {
+    m_settings->LoadSettings();
 }
 
 void frmMain::applyStartupRegistration()
 {
+    startupOptions->loadRegistration();
 }
 
-void frmMain::MinimizeToTray()
+bool frmMain::MinimizeToTray()
 {
+    return m_tray->MinimizeToTray();
 }
 
 void frmMain::RemoveTrayIcon()
 {
+    m_tray->RemoveTrayIcon();
 }
 
 void frmMain::SSTab1_Click(int PreviousTab)
@@ -267,6 +280,8 @@ void frmMain::mnuTabSettings_Click()
 
 void frmMain::mnuAbout_Click()
 {
+    frmAbout about(this);
+    about.exec();
 }
 
 void frmMain::cmdNav_Click(int Index)
@@ -306,10 +321,13 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     // Closing is never cancelled or turned into hiding.
     event->accept();
+    // Unloaded once: UnloadAllForms must not close it (and remind the user) again.
+    setProperty("lumenrestForm", false);
     Form_Unload();
 }
 
 void frmMain::Form_Unload()
 {
     RemoveTrayIcon();
+    frmNagScreen::showReminder(m_svc);
 }

@@ -3,6 +3,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class ClickLabel;
 class MemorizeView;
 class QAction;
@@ -13,6 +15,8 @@ class QTabWidget;
 class StartupOptions;
 class StudyObjectives;
 class TestOptions;
+class TrayControl;
+class UserSettings;
 
 // The main window: five tabs on a forward-only path, the menus and the Co-Brand frame.
 class frmMain : public QMainWindow {
@@ -66,9 +70,11 @@ private:
     void InitGoals();
     void LoadSettings();
     void applyStartupRegistration();
-    void MinimizeToTray();
+    bool MinimizeToTray();
     void RemoveTrayIcon();
 
     Services m_svc;
     int m_currentTab = 0;
+    TrayControl* m_tray;
+    std::unique_ptr<UserSettings> m_settings;
 };

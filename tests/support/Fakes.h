@@ -112,10 +112,15 @@ class FakeSettingsStore final : public SettingsStore {
 public:
     QMap<QString, QString> values; // "application/section/key" -> text
     QStringList writes;            // "key=value" in order
+    mutable QStringList reads;     // keys in the order they were read
+    std::function<void(const QString& key)> onRead; // runs before the value is handed out
 
     static QString path(const QString& a, const QString& s, const QString& k) { return a + '/' + s + '/' + k; }
     QString GetSetting(const QString& a, const QString& s, const QString& k, const QString& d) const override
     {
+        reads << k;
+        if (onRead)
+            onRead(k);
         return values.value(path(a, s, k), d);
     }
     void SaveSetting(const QString& a, const QString& s, const QString& k, const QString& v) override
@@ -128,8 +133,10 @@ public:
 class FakeStartupRegistry final : public StartupRegistry {
 public:
     QMap<QString, QString> entries; // name -> executable path
-    Result failWith;                // returned by write/remove when !failWith.ok
+    Result failWith;                // returned by write when !failWith.ok
+    Result removeFailWith;          // returned by remove when !removeFailWith.ok
     int writes = 0;
+    int removes = 0;
 
     bool exists(const QString& name) const override { return entries.contains(name); }
     Result write(const QString& name, const QString& executablePath) override
@@ -142,6 +149,9 @@ public:
     }
     Result remove(const QString& name) override
     {
+        if (!removeFailWith.ok)
+            return removeFailWith;
+        ++removes;
         entries.remove(name);
         return {};
     }
@@ -152,13 +162,15 @@ public:
     bool available = true;
     bool shown = false;
     QString tip;
+    QIcon icon;
     int adds = 0;
     int removes = 0;
     bool isAvailable() const override { return available; }
-    void add(const QIcon&, const QString& t) override
+    void add(const QIcon& i, const QString& t) override
     {
         shown = true;
         tip = t;
+        icon = i;
         ++adds;
     }
     void remove() override

@@ -1,0 +1,31 @@
+#include "shell/AppSettings.h"
+
+#include "platform/AppPaths.h"
+#include "platform/SettingsStore.h"
+
+namespace {
+const QString kSection = QStringLiteral("Settings");
+}
+
+AppSettings::AppSettings(SettingsStore& store, const AppPaths& paths)
+    : m_store(store)
+    , m_paths(paths)
+{
+}
+
+QString AppSettings::GetSetting(const QString& key, const QString& defaultValue) const
+{
+    return m_store.GetSetting(m_paths.baseName(), kSection, key, defaultValue);
+}
+
+void AppSettings::SaveSetting(const QString& key, const QString& value)
+{
+    m_store.SaveSetting(m_paths.baseName(), kSection, key, value);
+}
+
+int AppSettings::toIndex(const QString& text, int defaultIndex, int count)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok && n >= 0 && n < count ? n : defaultIndex;
+}

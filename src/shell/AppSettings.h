@@ -1,0 +1,24 @@
+#pragma once
+#include <QString>
+
+class AppPaths;
+class SettingsStore;
+
+// The program's values in the per-user settings store: application = the executable's base
+// name (taken anew at each access, so a renamed program starts from defaults), section
+// "Settings".
+class AppSettings {
+public:
+    AppSettings(SettingsStore& store, const AppPaths& paths);
+
+    QString GetSetting(const QString& key, const QString& defaultValue) const;
+    void SaveSetting(const QString& key, const QString& value);
+
+    // A stored index in [0, count) or, for anything else (not a number, out of range),
+    // the key's default.
+    static int toIndex(const QString& text, int defaultIndex, int count);
+
+private:
+    SettingsStore& m_store;
+    const AppPaths& m_paths;
+};

@@ -1,0 +1,48 @@
+#pragma once
+#include "platform/Services.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+// The support reminder shown when the main window closes. It stays above other windows
+// without taking the focus; closing it closes every window, and the program ends.
+class frmNagScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmNagScreen(const Services& services, QWidget* parent = nullptr);
+
+    // Opens a new reminder, modeless; it deletes itself when closed.
+    static frmNagScreen* showReminder(const Services& services);
+
+    // The classic 16-colour palette.
+    static QColor QBColor(int n);
+    // Each of red, green and blue turned to 255 minus itself.
+    static QColor complement(const QColor& colour);
+    static QString message(int index);
+
+    void Check1_Click();
+    void cmdExit_Click(int Index);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Picture1;
+    QCheckBox* Check1;
+    std::array<QPushButton*, 3> cmdExit;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    // floor(r * n) for a new draw, kept inside [0, n).
+    int draw(int n);
+
+    Services m_svc;
+};
