@@ -1,7 +1,8 @@
 #include "goals/GoalsFormat.h"
 
-#include <QStringDecoder>
-#include <QStringView>
+#include <QByteArrayView>
+#include <QStringEncoder>
+#include <QUtf8StringView>
 
 namespace GoalsFormat {
 
@@ -15,7 +16,7 @@ constexpr char16_t kCp1252High[32] = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString decodeWindows1252(const QByteArray& bytes)
+QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
@@ -42,59 +43,71 @@ constexpr Field kFields[6] = {
     {Kind::Integer, "the achieved percentage"},
 };
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+QByteArrayView trimmed(QByteArrayView s)
+{
+    while (!s.isEmpty() && isBlank(s.front()))
+        s = s.sliced(1);
+    while (!s.isEmpty() && isBlank(s.back()))
+        s.chop(1);
+    return s;
+}
 
 // Digits only, 1 to maxDigits of them.
-bool toNumber(QStringView s, int maxDigits, int* value)
+bool toNumber(QByteArrayView s, int maxDigits, int* value)
 {
     if (s.isEmpty() || s.size() > maxDigits)
         return false;
     int v = 0;
-    for (QChar c : s) {
-        if (c < u'0' || c > u'9')
+    for (char c : s) {
+        if (c < '0' || c > '9')
             return false;
-        v = v * 10 + (c.unicode() - u'0');
+        v = v * 10 + (c - '0');
     }
     *value = v;
     return true;
 }
 
-QDate toDate(QStringView s)
+QDate toDate(QByteArrayView s)
 {
     // yyyy-mm-dd; a month or day of one digit is accepted from a hand-edited file.
-    const qsizetype first = s.indexOf(u'-');
-    const qsizetype second = first < 0 ? -1 : s.indexOf(u'-', first + 1);
+    if (s.size() < 8 || s[4] != '-')
+        return {};
+    const qsizetype second = s[6] == '-' ? 6 : s[7] == '-' ? 7 : -1;
     int y = 0, m = 0, d = 0;
-    if (first != 4 || second < 0 || !toNumber(s.first(4), 4, &y)
-        || !toNumber(s.sliced(first + 1, second - first - 1), 2, &m) || !toNumber(s.sliced(second + 1), 2, &d))
+    if (second < 0 || !toNumber(s.first(4), 4, &y) || !toNumber(s.sliced(5, second - 5), 2, &m)
+        || !toNumber(s.sliced(second + 1), 2, &d))
         return {};
     return QDate(y, m, d); // invalid for a day that does not exist, and for year 0
 }
 
-// A lone LF inside a text (a file edited on Linux) becomes the CR LF the editor uses.
-QString normaliseLineBreaks(QStringView s)
+bool equalsNoCase(QByteArrayView s, const char* word)
 {
-    QString out = s.toString();
-    if (!s.contains(u'\n'))
-        return out;
-    out.clear();
-    out.reserve(s.size() + 8);
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        if (s[i] == u'\n' && (i == 0 || s[i - 1] != u'\r'))
-            out += u'\r';
-        out += s[i];
-    }
-    return out;
+    const QByteArrayView w(word);
+    if (s.size() != w.size())
+        return false;
+    return memcmp(s.data(), w.data(), size_t(w.size())) == 0 || s.compare(w, Qt::CaseInsensitive) == 0;
 }
 
+bool isAscii(QByteArrayView s)
+{
+    unsigned char any = 0;
+    for (char c : s)
+        any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
+
+// Reads the bytes in place: every mark of the format is ASCII, so the same positions
+// hold in UTF-8 and in Windows-1252; only the texts are decoded.
 class Reader {
 public:
-    explicit Reader(QStringView text) : m_s(text) {}
+    Reader(QByteArrayView bytes, bool windows1252) : m_s(bytes), m_1252(windows1252) {}
 
-    // Skips blank lines and spaces; false at the end of the text.
+    // Skips blank lines and spaces; false at the end of the bytes.
     bool atRecord()
     {
-        while (m_i < m_s.size() && (isBlank(m_s[m_i]) || m_s[m_i] == u'\r' || m_s[m_i] == u'\n'))
+        while (m_i < m_s.size() && (isBlank(m_s[m_i]) || m_s[m_i] == '\r' || m_s[m_i] == '\n'))
             ++m_i;
         return m_i < m_s.size();
     }
@@ -108,18 +121,18 @@ public:
                 return false;
             skipBlanks();
             if (f < 5) {
-                if (m_i >= m_s.size() || m_s[m_i] != u',') {
+                if (m_i >= m_s.size() || m_s[m_i] != ',') {
                     fault = QStringLiteral("a comma was expected after %1").arg(QLatin1String(kFields[f].name));
                     return false;
                 }
                 ++m_i;
             } else if (m_i < m_s.size()) {
                 // The record ends with CR LF; a lone LF or CR is accepted as well.
-                if (m_s[m_i] == u'\r')
+                if (m_s[m_i] == '\r')
                     ++m_i;
-                if (m_i < m_s.size() && m_s[m_i] == u'\n')
+                if (m_i < m_s.size() && m_s[m_i] == '\n')
                     ++m_i;
-                else if (m_i > 0 && m_s[m_i - 1] != u'\r') {
+                else if (m_s[m_i - 1] != '\r') {
                     fault = QStringLiteral("the line goes on after the achieved percentage");
                     return false;
                 }
@@ -135,60 +148,81 @@ private:
             ++m_i;
     }
 
-    // The text between the opening character at m_i and the next one like it.
-    bool enclosed(QChar mark, QStringView* inside)
+    // The bytes between the mark at the current position and the next such mark.
+    bool enclosed(char mark, QByteArrayView* inside)
     {
         if (m_i >= m_s.size() || m_s[m_i] != mark)
             return false;
-        const qsizetype end = m_s.indexOf(mark, m_i + 1);
-        if (end < 0)
+        const void* end = memchr(m_s.data() + m_i + 1, mark, size_t(m_s.size() - m_i - 1));
+        if (!end)
             return false;
-        *inside = m_s.sliced(m_i + 1, end - m_i - 1);
-        m_i = end + 1;
+        const qsizetype close = static_cast<const char*>(end) - m_s.data();
+        *inside = m_s.sliced(m_i + 1, close - m_i - 1);
+        m_i = close + 1;
         return true;
+    }
+
+    // A lone LF inside a text (a file edited on Linux) becomes the CR LF the editor uses.
+    QString text(QByteArrayView s) const
+    {
+        QString t = isAscii(s) ? QString::fromLatin1(s) : m_1252 ? decodeWindows1252(s) : QString::fromUtf8(s);
+        if (!memchr(s.data(), '\n', size_t(s.size())))
+            return t;
+        qsizetype lf = t.indexOf(u'\n');
+        while (lf > 0 && t[lf - 1] == u'\r')
+            lf = t.indexOf(u'\n', lf + 1);
+        if (lf < 0)
+            return t;
+        QString out;
+        out.reserve(t.size() + 8);
+        for (qsizetype i = 0; i < t.size(); ++i) {
+            if (t[i] == u'\n' && (i == 0 || t[i - 1] != u'\r'))
+                out += u'\r';
+            out += t[i];
+        }
+        return out;
     }
 
     bool field(int f, Goal& g, QString& fault)
     {
-        const QLatin1String name(kFields[f].name);
-        QStringView inside;
+        const auto name = [f] { return QLatin1String(kFields[f].name); };
+        QByteArrayView inside;
         switch (kFields[f].kind) {
         case Kind::Text:
-            if (!enclosed(u'"', &inside)) {
-                fault = QStringLiteral("%1 is not enclosed in double quotes").arg(name);
+            if (!enclosed('"', &inside)) {
+                fault = QStringLiteral("%1 is not enclosed in double quotes").arg(name());
                 return false;
             }
-            (f == 0 ? g.GoalName : g.GoalDesc) = normaliseLineBreaks(inside);
+            (f == 0 ? g.GoalName : g.GoalDesc) = text(inside);
             return true;
         case Kind::Date: {
             QDate d;
-            if (enclosed(u'#', &inside))
-                d = toDate(inside.trimmed());
+            if (enclosed('#', &inside))
+                d = toDate(trimmed(inside));
             if (!d.isValid()) {
-                fault = QStringLiteral("%1 is not a date such as #2024-03-01#").arg(name);
+                fault = QStringLiteral("%1 is not a date such as #2024-03-01#").arg(name());
                 return false;
             }
             (f == 1 ? g.StartingDate : g.EndingDate) = d;
             return true;
         }
         case Kind::Boolean:
-            if (enclosed(u'#', &inside)) {
-                inside = inside.trimmed();
-                if (inside.compare(u"TRUE", Qt::CaseInsensitive) == 0 || inside.compare(u"FALSE", Qt::CaseInsensitive) == 0) {
+            if (enclosed('#', &inside)) {
+                inside = trimmed(inside);
+                if (equalsNoCase(inside, "TRUE") || equalsNoCase(inside, "FALSE")) {
                     g.Achieved = inside.size() == 4;
                     return true;
                 }
             }
-            fault = QStringLiteral("%1 is neither #TRUE# nor #FALSE#").arg(name);
+            fault = QStringLiteral("%1 is neither #TRUE# nor #FALSE#").arg(name());
             return false;
         case Kind::Integer: {
             qsizetype end = m_i;
-            while (end < m_s.size() && m_s[end] != u',' && m_s[end] != u'\r' && m_s[end] != u'\n')
+            while (end < m_s.size() && m_s[end] != ',' && m_s[end] != '\r' && m_s[end] != '\n')
                 ++end;
             int value = 0;
-            const bool ok = toNumber(m_s.sliced(m_i, end - m_i).trimmed(), 3, &value) && value <= 100;
-            if (!ok) {
-                fault = QStringLiteral("%1 is not a whole number from 0 to 100").arg(name);
+            if (!toNumber(trimmed(m_s.sliced(m_i, end - m_i)), 3, &value) || value > 100) {
+                fault = QStringLiteral("%1 is not a whole number from 0 to 100").arg(name());
                 return false;
             }
             g.AchievedPercentage = qint16(value);
@@ -199,62 +233,107 @@ private:
         return false;
     }
 
-    QStringView m_s;
+    QByteArrayView m_s;
+    bool m_1252;
     qsizetype m_i = 0;
 };
 
-int lineAt(QStringView s, qsizetype pos)
+int lineAt(QByteArrayView s, qsizetype pos)
 {
     int line = 1;
     for (qsizetype i = 0; i < pos && i < s.size(); ++i) {
-        if (s[i] == u'\n' || (s[i] == u'\r' && (i + 1 >= s.size() || s[i + 1] != u'\n')))
+        if (s[i] == '\n' || (s[i] == '\r' && (i + 1 >= s.size() || s[i + 1] != '\n')))
             ++line;
     }
     return line;
 }
 
-void appendDate(QByteArray& out, const QDate& d)
-{
-    char buf[12];
-    const int y = d.year(), m = d.month(), day = d.day();
-    buf[0] = '#';
-    buf[1] = char('0' + y / 1000);
-    buf[2] = char('0' + y / 100 % 10);
-    buf[3] = char('0' + y / 10 % 10);
-    buf[4] = char('0' + y % 10);
-    buf[5] = '-';
-    buf[6] = char('0' + m / 10);
-    buf[7] = char('0' + m % 10);
-    buf[8] = '-';
-    buf[9] = char('0' + day / 10);
-    buf[10] = char('0' + day % 10);
-    buf[11] = '#';
-    out.append(buf, 12);
-}
+// Builds the file in one buffer, without a temporary per field.
+class Writer {
+public:
+    explicit Writer(qsizetype expected) { m_out.resize(expected); }
+
+    void raw(const char* s, qsizetype n)
+    {
+        memcpy(room(n), s, size_t(n));
+        m_pos += n;
+    }
+    template <qsizetype N> void raw(const char (&s)[N]) { raw(s, N - 1); }
+
+    void text(const QString& s)
+    {
+        char* end = m_utf8.appendToBuffer(room(m_utf8.requiredSpace(s.size())), s);
+        m_pos = end - m_out.data();
+    }
+
+    // #yyyy-mm-dd#
+    void date(int y, int m, int d)
+    {
+        char* p = room(12);
+        p[0] = '#';
+        p[1] = char('0' + y / 1000);
+        p[2] = char('0' + y / 100 % 10);
+        p[3] = char('0' + y / 10 % 10);
+        p[4] = char('0' + y % 10);
+        p[5] = '-';
+        p[6] = char('0' + m / 10);
+        p[7] = char('0' + m % 10);
+        p[8] = '-';
+        p[9] = char('0' + d / 10);
+        p[10] = char('0' + d % 10);
+        p[11] = '#';
+        m_pos += 12;
+    }
+
+    // 0 to 100, no sign, no leading zeros.
+    void percentage(int v)
+    {
+        char* p = room(3);
+        qsizetype n = 0;
+        if (v >= 100)
+            p[n++] = char('0' + v / 100);
+        if (v >= 10)
+            p[n++] = char('0' + v / 10 % 10);
+        p[n++] = char('0' + v % 10);
+        m_pos += n;
+    }
+
+    QByteArray take()
+    {
+        m_out.truncate(m_pos);
+        return std::move(m_out);
+    }
+
+private:
+    char* room(qsizetype n)
+    {
+        if (m_pos + n > m_out.size())
+            m_out.resize(qMax(m_out.size() * 2, m_pos + n));
+        return m_out.data() + m_pos;
+    }
+
+    QByteArray m_out;
+    qsizetype m_pos = 0;
+    // Stateless: a text never carries a half-finished character into the next one.
+    QStringEncoder m_utf8{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
+};
 
 } // namespace
-
-QString decode(const QByteArray& bytes, bool* usedWindows1252)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    const bool fallback = utf8.hasError();
-    if (usedWindows1252)
-        *usedWindows1252 = fallback;
-    return fallback ? decodeWindows1252(bytes) : text;
-}
 
 Parsed parse(const QByteArray& bytes)
 {
     Parsed out;
-    const QString text = decode(bytes, &out.windows1252);
-    Reader reader(text);
+    out.windows1252 = !QUtf8StringView(bytes).isValidUtf8();
+    QByteArrayView view(bytes);
+    // A byte order mark left by an editor is not part of the first goal.
+    const qsizetype bom = !out.windows1252 && view.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    Reader reader(view.sliced(bom), out.windows1252);
     while (reader.atRecord()) {
         const qsizetype start = reader.pos();
         Goal g;
         if (!reader.record(g, out.fault)) {
             out.malformed = true;
-            out.faultLine = lineAt(text, start);
+            out.faultLine = lineAt(view.sliced(bom), start);
             break;
         }
         out.goals.append(std::move(g));
@@ -278,33 +357,39 @@ QString problemWith(const Goal& g)
 
 QByteArray encode(const QList<Goal>& goals, const QSet<int>& except, QString* error)
 {
-    QByteArray out;
-    out.reserve(goals.size() * 96);
+    Writer out(goals.size() * 128);
     for (int i = 0; i < goals.size(); ++i) {
-        if (except.contains(i))
+        if (!except.isEmpty() && except.contains(i))
             continue;
         const Goal& g = goals[i];
-        const QString problem = problemWith(g);
-        if (!problem.isEmpty()) {
+        int y1 = 0, m1 = 0, d1 = 0, y2 = 0, m2 = 0, d2 = 0;
+        g.StartingDate.getDate(&y1, &m1, &d1);
+        g.EndingDate.getDate(&y2, &m2, &d2);
+        const bool writable = y1 >= 1 && y1 <= 9999 && y2 >= 1 && y2 <= 9999 && g.AchievedPercentage >= 0
+            && g.AchievedPercentage <= 100 && !g.GoalName.contains(u'"') && !g.GoalDesc.contains(u'"');
+        if (!writable) {
             if (error)
-                *error = problem;
+                *error = problemWith(g);
             return {};
         }
-        out += '"';
-        out += g.GoalName.toUtf8();
-        out += "\",";
-        appendDate(out, g.StartingDate);
-        out += ',';
-        appendDate(out, g.EndingDate);
-        out += ",\"";
-        out += g.GoalDesc.toUtf8();
-        out += g.Achieved ? "\",#TRUE#," : "\",#FALSE#,";
-        out += QByteArray::number(g.AchievedPercentage);
-        out += "\r\n";
+        out.raw("\"");
+        out.text(g.GoalName);
+        out.raw("\",");
+        out.date(y1, m1, d1);
+        out.raw(",");
+        out.date(y2, m2, d2);
+        out.raw(",\"");
+        out.text(g.GoalDesc);
+        if (g.Achieved)
+            out.raw("\",#TRUE#,");
+        else
+            out.raw("\",#FALSE#,");
+        out.percentage(g.AchievedPercentage);
+        out.raw("\r\n");
     }
     if (error)
         error->clear();
-    return out;
+    return out.take();
 }
 
 } // namespace GoalsFormat

@@ -31,7 +31,4 @@ QByteArray encode(const QList<Goal>& goals, const QSet<int>& except, QString* er
 // Why this goal cannot be written, or an empty text when it can.
 QString problemWith(const Goal& goal);
 
-// Text decoded as UTF-8, or as Windows-1252 when the bytes are not valid UTF-8.
-QString decode(const QByteArray& bytes, bool* usedWindows1252 = nullptr);
-
 } // namespace GoalsFormat

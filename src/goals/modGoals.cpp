@@ -19,6 +19,8 @@ namespace {
 bool readAll(QIODevice& device, QByteArray& bytes, QString& error)
 {
     bytes.clear();
+    if (!device.isSequential())
+        bytes.reserve(qMax<qint64>(0, device.size() - device.pos()));
     char buffer[64 * 1024];
     for (;;) {
         const qint64 n = device.read(buffer, sizeof buffer);
