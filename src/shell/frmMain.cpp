@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include "cardstore/modDB.h"
+#include "goals/GoalsScreen.h"
 #include "platform/AppPaths.h"
 #include "platform/AppTitle.h"
 #include "platform/Browser.h"
@@ -51,9 +52,8 @@ frmMain::frmMain(const Services& services, QWidget* parent)
 
     SSTab1 = new QTabWidget(central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    auto* goalsPage = new QWidget(SSTab1);
-    goalsPage->setObjectName(QStringLiteral("tabGoals"));
-    SSTab1->addTab(goalsPage, QStringLiteral(" My Personal Goal "));
+    goals = new GoalsScreen(m_svc, SSTab1);
+    SSTab1->addTab(goals, QStringLiteral(" My Personal Goal "));
     SSTab1->addTab(buildSettingsTab(), QStringLiteral("     Settings       "));
     memorize = new MemorizeView(m_svc.dialogs, SSTab1);
     SSTab1->addTab(memorize, QStringLiteral("  Memorize Cards  "));
@@ -216,6 +216,7 @@ bool frmMain::startedFromLogOn() const
 
 void frmMain::InitGoals()
 {
+    goals->InitGoals();
 }
 
 void frmMain::LoadSettings()

@@ -6,6 +6,7 @@
 #include <memory>
 
 class ClickLabel;
+class GoalsScreen;
 class MemorizeView;
 class QAction;
 class QGroupBox;
@@ -58,6 +59,7 @@ public:
     QPushButton* cmdSetOption;
     QPushButton* cmdStartTest2;
     QPushButton* cmdSaveSettings;
+    GoalsScreen* goals;
     MemorizeView* memorize;
 
 protected:
