@@ -1,0 +1,53 @@
+#pragma once
+// A framed box that shows one picture, scaled to fit with its aspect ratio kept and centred.
+
+#include <QFrame>
+#include <QImage>
+
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // A null image empties the box.
+    void setPicture(const QImage& picture);
+    // The picture as the box shows it (turned when the box was turned).
+    QImage picture() const;
+    bool hasPicture() const { return !m_source.isNull(); }
+    void clear();
+
+    // Turns the shown picture by 180 degrees; an empty box stays empty. The turn is applied
+    // to the scaled drawing, so a turned box is exactly an upright box of the same size
+    // turned by 180 degrees, pixel for pixel.
+    void turnHalf();
+    bool isHalfTurned() const { return m_turned; }
+
+    // The drawing inside the frame, in device pixels, exactly as paintEvent draws it: at the
+    // widget's own device pixel ratio, or at the given one.
+    QImage rendered() const;
+    QImage rendered(qreal devicePixelRatio) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The picture scaled (and turned) for an inner area of the given device size, and where
+    // it stands inside that area.
+    struct Placement {
+        QImage scaled;
+        QPoint offset;
+    };
+    const Placement& placement(QSize deviceSize) const;
+    QSize deviceSize(qreal devicePixelRatio) const;
+    void pictureChanged();
+
+    QImage m_source; // upright, as given
+    bool m_turned = false;
+
+    mutable Placement m_cache;
+    mutable QSize m_cacheSize;
+    mutable bool m_cacheValid = false;
+};
