@@ -10,9 +10,12 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class ResultsView;
 class StartupOptions;
 class StudyObjectives;
 class TestOptions;
+class TestRun;
+class TestScreen;
 
 // The main window: five tabs on a forward-only path, the menus and the Co-Brand frame.
 class frmMain : public QMainWindow {
@@ -55,6 +58,9 @@ public:
     QPushButton* cmdStartTest2;
     QPushButton* cmdSaveSettings;
     MemorizeView* memorize;
+    TestScreen* testScreen;
+    ResultsView* resultsView;
+    TestRun* testRun;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
