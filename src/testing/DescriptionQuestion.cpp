@@ -117,7 +117,8 @@ void DescriptionQuestion::BuildDescriptionQuestion(modDB::Recordset& deck,
 QString DescriptionQuestion::meaningFromCardTable(const std::shared_ptr<modDB::Connection>& connection,
                                                   const QString& field, const QStringList& shown)
 {
-    modDB::Recordset cards(connection, QStringLiteral("SELECT * FROM tblCards"));
+    // Only the columns needed: the whole table with its pictures takes far longer to read.
+    modDB::Recordset cards(connection, QStringLiteral("SELECT ID, NormalMeaning, ReversedMeaning FROM tblCards"));
     QStringList fresh;
     for (cards.MoveFirst(); !cards.AtEOF(); cards.MoveNext()) {
         if (cards.integer(QStringLiteral("ID")) == m_fields.CurrentCardID)

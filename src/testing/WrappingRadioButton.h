@@ -1,5 +1,7 @@
 #pragma once
+#include <QHash>
 #include <QRadioButton>
+#include <QTextLayout>
 
 // An option button whose caption is a paragraph: the text wraps to the button's width and
 // the whole area is the button. text() is the caption as set. Tag() is the mark the
@@ -18,13 +20,21 @@ public:
     int heightForWidth(int width) const override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
 
 private:
     QSize indicatorSize() const;
-    int labelSpacing() const;
-    QRect textRect(int width) const;
+    int textLeft() const;
+    // The height of the wrapped text at a width; laid out once per text, font and width.
+    int textHeight(int textWidth) const;
+    const QTextLayout& layout(int textWidth) const;
+    void forgetLayouts() const;
 
     QString m_tag;
+    mutable QString m_laidText;
+    mutable QHash<int, int> m_heights;
+    mutable QTextLayout m_layout;
+    mutable int m_layoutWidth = -1;
 };
