@@ -407,6 +407,21 @@ private Q_SLOTS:
         QVERIFY(!modDB::CardConnection);
     }
 
+    void unreadableDatabaseStartsNoTest()
+    {
+        TestRunFixture f;
+        QFile file(modDB::cardDatabasePath(f.fakes.paths.dir.path()));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray(5000, 'x'));
+        file.close();
+        f.startFromSettings();
+        QCOMPARE(f.fakes.dialogs.messages.size(), 1);
+        QCOMPARE(f.fakes.dialogs.messages.first().icon, Dialogs::Icon::Critical);
+        QCOMPARE(f.w->SSTab1->currentIndex(), 1);
+        QCOMPARE(f.availability(), QStringLiteral("11000"));
+        QCOMPARE(f.fields().QuestionNo, 0);
+    }
+
     void testTypeRulesReversed()
     {
         TestRunFixture f;
