@@ -17,7 +17,10 @@
 #include "shell/modHelp.h"
 #include "study/MemorizeView.h"
 #include "study/StudyObjectives.h"
+#include "testing/ResultsView.h"
 #include "testing/TestOptions.h"
+#include "testing/TestRun.h"
+#include "testing/TestScreen.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -57,12 +60,10 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     SSTab1->addTab(buildSettingsTab(), QStringLiteral("     Settings       "));
     memorize = new MemorizeView(m_svc.dialogs, SSTab1);
     SSTab1->addTab(memorize, QStringLiteral("  Memorize Cards  "));
-    auto* testPage = new QWidget(SSTab1);
-    testPage->setObjectName(QStringLiteral("tabTest"));
-    SSTab1->addTab(testPage, QStringLiteral("      Take Test     "));
-    auto* resultsPage = new QWidget(SSTab1);
-    resultsPage->setObjectName(QStringLiteral("tabResults"));
-    SSTab1->addTab(resultsPage, QStringLiteral("       Results        "));
+    testScreen = new TestScreen(SSTab1);
+    SSTab1->addTab(testScreen, QStringLiteral("      Take Test     "));
+    resultsView = new ResultsView(m_svc.dialogs, SSTab1);
+    SSTab1->addTab(resultsView, QStringLiteral("       Results        "));
 
     Frame5 = new QGroupBox(QStringLiteral("Co-Brand"), central);
     Frame5->setObjectName(QStringLiteral("Frame5"));
@@ -113,6 +114,12 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     connect(testOptions, &TestOptions::reversedAllowed, objectives->chkReversed, &QCheckBox::setEnabled);
     connect(cmdSetOption, &QPushButton::clicked, this, &frmMain::cmdSetOption_Click);
     connect(cmdSaveSettings, &QPushButton::clicked, this, [this] { m_settings->cmdSaveSettings_Click(); });
+    testRun = new TestRun(m_svc,
+                          {[this] { return openDeck(); }, [this](int tab) { selectTab(tab); },
+                           [this](int tab, bool on) { SSTab1->setTabEnabled(tab, on); }},
+                          testScreen, resultsView, testOptions, objectives, this);
+    connect(cmdStartTest2, &QPushButton::clicked, testRun, &TestRun::cmdStartTest2_Click);
+    connect(memorize->cmdStartTest, &QPushButton::clicked, testRun, &TestRun::cmdStartTest_Click);
     connect(cmdNav_1, &QPushButton::clicked, this, [this] { cmdNav_Click(1); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { modHelp::OpenDonatePage(*m_svc.browser); });
     connect(Label6, &ClickLabel::clicked, this, [this] { modHelp::OpenHomePage(*m_svc.browser); });
@@ -254,6 +261,7 @@ void frmMain::SSTab1_Click(int PreviousTab)
         break;
     case TabTest:
         SSTab1->setTabEnabled(TabResults, false);
+        testScreen->picResult->setFocus();
         break;
     case TabResults:
         SSTab1->setTabEnabled(TabTest, false);

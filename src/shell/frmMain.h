@@ -13,11 +13,14 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class ResultsView;
 class StartupOptions;
 class StudyObjectives;
 class TestOptions;
 class TrayControl;
 class UserSettings;
+class TestRun;
+class TestScreen;
 
 // The main window: five tabs on a forward-only path, the menus and the Co-Brand frame.
 class frmMain : public QMainWindow {
@@ -61,6 +64,9 @@ public:
     QPushButton* cmdSaveSettings;
     GoalsScreen* goals;
     MemorizeView* memorize;
+    TestScreen* testScreen;
+    ResultsView* resultsView;
+    TestRun* testRun;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

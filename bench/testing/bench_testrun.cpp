@@ -1,0 +1,150 @@
+// Drives whole tests of the 78-card deck at Advanced through the main window, the way a user
+// does it: "Test Me", then for every question an answer and "Next Question", until the
+// report stands on the Results tab. A question counts from the click until the window has
+// laid out and painted it; handler_median_ms is the click alone (record, draw, build).
+
+#include "shell/frmMain.h"
+#include "study/StudyObjectives.h"
+#include "support/Fakes.h"
+#include "testing/ResultsView.h"
+#include "testing/TestOptions.h"
+#include "testing/TestRun.h"
+#include "testing/TestScreen.h"
+#include "testing/WrappingRadioButton.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point t0)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+}
+
+// Layout and paint, as the event loop would run them before the user sees the question.
+void settle(QWidget& window)
+{
+    QApplication::sendPostedEvents();
+    QApplication::processEvents();
+    window.repaint();
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+struct Window {
+    FakeServices fakes;
+    std::unique_ptr<frmMain> main;
+
+    explicit Window(int testType)
+    {
+        fakes.paths.exeDir = QStringLiteral(LUMENREST_CARD_DB_DIR);
+        main = std::make_unique<frmMain>(fakes.services());
+        main->Form_Load();
+        main->resize(1000, 740);
+        main->testOptions->optTestType[testType]->setChecked(true);
+        main->testOptions->optDifficulty[2]->setChecked(true);
+        main->objectives->chkReversed->setChecked(true);
+        settle(*main);
+    }
+
+    void answer()
+    {
+        TestScreen& s = *main->testScreen;
+        const TestFields& f = main->testRun->fields();
+        if (main->testOptions->isDescription()) {
+            for (WrappingRadioButton* option : s.optAnswer)
+                if (option->Tag() == QStringLiteral("True"))
+                    option->setChecked(true);
+        } else {
+            for (qint32 slot : *f.KeywordSlots)
+                s.chkKeywords[slot]->setChecked(true);
+        }
+    }
+};
+
+void wholeTest(benchmark::State& state, int testType)
+{
+    Window w(testType);
+    std::vector<double> questions;
+    std::vector<double> handlers;
+    std::vector<double> firsts;
+    std::vector<double> endings;
+    std::vector<double> reports;
+    for (auto _ : state) {
+        w.main->SSTab1->setCurrentIndex(frmMain::TabSettings);
+        settle(*w.main);
+        auto t0 = Clock::now();
+        w.main->cmdStartTest2->click(); // opens the deck, then the first question
+        settle(*w.main);
+        firsts.push_back(msSince(t0));
+        while (w.main->SSTab1->currentIndex() == frmMain::TabTest) {
+            w.answer();
+            t0 = Clock::now();
+            w.main->testScreen->cmdNextQuestion->click();
+            const double handler = msSince(t0);
+            settle(*w.main);
+            const double ms = msSince(t0);
+            if (w.main->SSTab1->currentIndex() == frmMain::TabTest) {
+                questions.push_back(ms);
+                handlers.push_back(handler);
+            } else {
+                endings.push_back(ms);
+            }
+        }
+        // The report alone, as the end of the test writes it.
+        t0 = Clock::now();
+        w.main->testRun->ShowTestReport();
+        reports.push_back(msSince(t0));
+        if (w.main->testRun->fields().AskedCardIDs->size() != 78)
+            state.SkipWithError("the test did not ask 78 questions");
+    }
+    state.counters["question_median_ms"] = median(questions);
+    state.counters["handler_median_ms"] = median(handlers);
+    state.counters["question_max_ms"] = *std::max_element(questions.begin(), questions.end());
+    state.counters["first_question_ms"] = median(firsts);
+    state.counters["last_click_to_report_ms"] = median(endings);
+    state.counters["report_ms"] = median(reports);
+    state.counters["questions"] = double(questions.size()) / double(state.iterations());
+}
+
+void BM_DescriptionTest78Advanced(benchmark::State& state)
+{
+    wholeTest(state, 0);
+}
+
+void BM_KeywordTest78Advanced(benchmark::State& state)
+{
+    wholeTest(state, 1);
+}
+
+} // namespace
+
+BENCHMARK(BM_DescriptionTest78Advanced)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_KeywordTest78Advanced)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

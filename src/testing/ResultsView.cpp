@@ -1,0 +1,98 @@
+#include "testing/ResultsView.h"
+
+#include "platform/AppTitle.h"
+#include "platform/Dialogs.h"
+#include "testing/TestReport.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+
+bool ResultsView::isMonospaced(const QFont& font)
+{
+    // Measured: some monospaced fonts do not say so.
+    const QFontMetricsF metrics(font);
+    const qreal blank = metrics.horizontalAdvance(QLatin1Char(' '));
+    for (QChar c : QStringLiteral("iW_-0"))
+        if (!qFuzzyCompare(metrics.horizontalAdvance(c), blank))
+            return false;
+    return true;
+}
+
+ResultsView::ResultsView(Dialogs* dialogs, QWidget* parent)
+    : QWidget(parent)
+    , m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("tabResults"));
+
+    txtResult = new QPlainTextEdit(this);
+    txtResult->setObjectName(QStringLiteral("txtResult"));
+    // The report is laid out in columns: a fixed-pitch font, and no wrapping to break them.
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (!isMonospaced(font))
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    txtResult->setFont(font);
+    txtResult->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtResult->setTabChangesFocus(true);
+
+    lblResultInfo = new QLabel(this);
+    lblResultInfo->setObjectName(QStringLiteral("lblResultInfo"));
+    lblResultInfo->setTextFormat(Qt::PlainText);
+    QFont infoFont = lblResultInfo->font();
+    infoFont.setBold(true);
+    lblResultInfo->setFont(infoFont);
+
+    Command5 = new QPushButton(QStringLiteral("Save Current Result"), this);
+    Command5->setObjectName(QStringLiteral("Command5"));
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblResultInfo, 1);
+    bottom->addWidget(Command5);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtResult, 1);
+    layout->addLayout(bottom);
+
+    connect(Command5, &QPushButton::clicked, this, &ResultsView::Command5_Click);
+}
+
+void ResultsView::showReport(const QString& text, const QString& summary)
+{
+    lblResultInfo->setText(summary);
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    txtResult->setPlainText(shown);
+    txtResult->moveCursor(QTextCursor::End);
+}
+
+void ResultsView::Command5_Click()
+{
+    const QString path = m_dialogs->saveFile(this, QStringLiteral("Text file|*.txt"));
+    if (path.isEmpty())
+        return; // cancelled: nothing written, nothing said
+
+    // Written whole or not at all: a failed save never leaves half a report behind.
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else if (!TestReport::write(file, txtResult->toPlainText(), &reason)) {
+        file.cancelWriting();
+    } else if (!file.commit()) {
+        reason = file.errorString();
+    }
+    if (!reason.isEmpty()) {
+        m_dialogs->message(this,
+                           QStringLiteral("The report could not be saved to \"%1\": %2")
+                               .arg(QDir::toNativeSeparators(path), reason),
+                           AppTitle(), Dialogs::Icon::Critical);
+    }
+}

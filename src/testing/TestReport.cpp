@@ -1,0 +1,87 @@
+#include "testing/TestReport.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+
+namespace {
+const QString CRLF = QStringLiteral("\r\n");
+}
+
+QString TestReport::line(int number, const TestReportLine& entry, bool description)
+{
+    QString s = QString::number(number).rightJustified(2, QLatin1Char('0'));
+    s += QStringLiteral(". ") + QString(5, QLatin1Char(' ')) + entry.name;
+    // The result starts 36 columns after the start of the name. A longer name still gets
+    // one blank, so the name never runs into the result.
+    int fill;
+    if (entry.reversed) {
+        const QString mark = QStringLiteral(" (Reversed)");
+        s += mark;
+        fill = kNameColumns - int(mark.size()) - int(entry.name.size());
+    } else {
+        fill = kNameColumns - int(entry.name.size());
+    }
+    s += QString(std::max(1, fill), QLatin1Char(' '));
+    if (description)
+        s += entry.score != 0 ? QStringLiteral("Correct") : QStringLiteral("Wrong");
+    else
+        s += QStringLiteral("%1 Out Of %2 Correct").arg(entry.score).arg(entry.outOf);
+    return s;
+}
+
+TestReportResult TestReport::build(const TestReportInput& input)
+{
+    TestReportResult r;
+    r.correctCount = input.correctCount;
+    const QString title = QStringLiteral("Test Report For ") + input.appTitle;
+    QString text = title + CRLF + QString(int(title.size()), QLatin1Char('-')) + CRLF;
+    int choices = 0;
+    for (int i = 0; i < input.lines.size(); ++i) {
+        const TestReportLine& entry = input.lines[i];
+        text += CRLF + line(i + 1, entry, input.description);
+        if (!input.description) {
+            r.correctCount += entry.score;
+            choices += entry.outOf;
+        }
+    }
+    text += CRLF + QString(kUnderscores, QLatin1Char('_')) + CRLF;
+    if (input.description) {
+        r.summary = QStringLiteral("%1 out of %2 questions correct").arg(r.correctCount).arg(input.deckSize);
+    } else {
+        // Each question counts the keywords it asked for: the level's number, n times over.
+        r.summary = QStringLiteral("%1/%2 choice(s) from %3 questions were correct")
+                        .arg(r.correctCount)
+                        .arg(choices)
+                        .arg(input.deckSize);
+    }
+    r.text = text + r.summary;
+    return r;
+}
+
+QByteArray TestReport::fileBytes(const QString& shownText)
+{
+    QString text = shownText;
+    text.replace(CRLF, QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), CRLF);
+    return (text + CRLF).toUtf8();
+}
+
+bool TestReport::write(QIODevice& device, const QString& shownText, QString* error)
+{
+    const QByteArray bytes = fileBytes(shownText);
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            if (error)
+                *error = device.errorString();
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
