@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLocale>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace {
 constexpr int kMinYear = 1;    // the goals file writes four-digit years
@@ -18,6 +20,28 @@ QComboBox* makeList(QWidget* parent, const char* name, int left, int width)
     // Positions in twips (left 30/720/2070, top 30, height 315) at 15 twips per pixel.
     box->setGeometry(left, 2, width, 21);
     return box;
+}
+
+// The lists keep their fixed widths; a long month name gets a slightly smaller font instead
+// of being cut off.
+void fitFontToItems(QComboBox* box)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.rect = box->rect();
+    option.frame = true;
+    const int room = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width() - 2;
+    QFont font = box->font();
+    for (int step = 0; step < 4; ++step) {
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (int i = 0; i < box->count(); ++i)
+            widest = qMax(widest, metrics.horizontalAdvance(box->itemText(i)));
+        if (widest <= room)
+            break;
+        font.setPointSizeF(font.pointSizeF() * 0.92);
+    }
+    box->setFont(font);
 }
 }
 
@@ -38,6 +62,7 @@ UserControl1::UserControl1(const Clock& clock, QWidget* parent)
         cboMonth->addItem(locale.standaloneMonthName(m, QLocale::LongFormat));
     for (int y = kFirstYear; y <= kLastYear; ++y)
         cboYear->addItem(QString::number(y), y);
+    fitFontToItems(cboMonth);
 
     setTabOrder(cboDate, cboMonth);
     setTabOrder(cboMonth, cboYear);
