@@ -1,7 +1,7 @@
 // Opening the card database and reading the whole deck query (78 cards, pictures included):
 // through modDB against the plain SQLCipher C API doing the same work.
 
-#include "BenchDeck.h"
+#include "BenchSupport.h"
 
 #include "cardstore/modDB.h"
 

@@ -2,7 +2,7 @@
 // PictureData field, half-turn into the second box, both boxes drawn at a card's size.
 // Against the floor of decoding the same JPEG bytes and turning them.
 
-#include "BenchDeck.h"
+#include "BenchSupport.h"
 
 #include "cardstore/PictureBox.h"
 #include "cardstore/modDB.h"
@@ -46,37 +46,9 @@ void BM_ShowCardPictures(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 
-void BM_DecodeAndTurn_floor(benchmark::State& state)
-{
-    QList<QByteArray> pictures;
-    for (const CardContent& c : BenchDeck::get().cards)
-        pictures << c.pictureData;
-    int i = 0;
-    for (auto _ : state) {
-        QImage turned = QImage::fromData(pictures[i]).mirrored(true, true);
-        if (turned.isNull())
-            state.SkipWithError("a card picture did not decode");
-        benchmark::DoNotOptimize(turned.constBits());
-        i = (i + 1) % int(pictures.size());
-    }
-    state.SetItemsProcessed(state.iterations());
-}
-
 } // namespace
 
 BENCHMARK(BM_ShowCardPictures)->Unit(benchmark::kMicrosecond)->UseRealTime()->Iterations(78 * 8);
-BENCHMARK(BM_DecodeAndTurn_floor)->Unit(benchmark::kMicrosecond)->UseRealTime()->Iterations(78 * 8);
+BENCHMARK(decodeAndTurnFloor)->Name("BM_DecodeAndTurn_floor")->Unit(benchmark::kMicrosecond)->UseRealTime()->Iterations(78 * 8);
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    BenchDeck::get();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+LUMENREST_BENCH_MAIN()

@@ -1,6 +1,7 @@
 // The goals file with 10,000 goals: reading and writing it against the floor of the same
 // bytes read with QFile and written with QSaveFile; and the goals screen's refresh.
 
+#include "BenchSupport.h"
 #include "goals/GoalsFormat.h"
 #include "goals/GoalsScreen.h"
 #include "goals/modGoals.h"
@@ -171,13 +172,4 @@ BENCHMARK(BM_Parse)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Encode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DisplayGoals)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+LUMENREST_BENCH_MAIN()

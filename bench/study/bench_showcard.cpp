@@ -1,7 +1,7 @@
 // The memorize view's ShowCard over the whole deck (keyword query, picture decode, half-turn,
 // both boxes drawn), against the floor of decoding the same JPEG bytes and turning them.
 
-#include "BenchDeck.h"
+#include "BenchSupport.h"
 
 #include "cardstore/PictureBox.h"
 #include "cardstore/modDB.h"
@@ -39,35 +39,9 @@ void BM_ShowCard(benchmark::State& state)
     modDB::CardConnection.reset();
 }
 
-void BM_DecodeAndTurn_floor(benchmark::State& state)
-{
-    QList<QByteArray> pictures;
-    for (const CardContent& c : BenchDeck::get().cards)
-        pictures << c.pictureData;
-    int i = 0;
-    for (auto _ : state) {
-        QImage turned = QImage::fromData(pictures[i]).mirrored(true, true);
-        benchmark::DoNotOptimize(turned.constBits());
-        i = (i + 1) % int(pictures.size());
-    }
-    state.SetItemsProcessed(state.iterations());
-}
-
 } // namespace
 
 BENCHMARK(BM_ShowCard)->Unit(benchmark::kMicrosecond)->UseRealTime()->Iterations(78 * 4);
-BENCHMARK(BM_DecodeAndTurn_floor)->Unit(benchmark::kMicrosecond)->UseRealTime()->Iterations(78 * 4);
+BENCHMARK(decodeAndTurnFloor)->Name("BM_DecodeAndTurn_floor")->Unit(benchmark::kMicrosecond)->UseRealTime()->Iterations(78 * 4);
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    BenchDeck::get();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+LUMENREST_BENCH_MAIN()

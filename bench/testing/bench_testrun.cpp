@@ -3,6 +3,7 @@
 // report stands on the Results tab. A question counts from the click until the window has
 // laid out and painted it; handler_median_ms is the click alone (record, draw, build).
 
+#include "BenchSupport.h"
 #include "shell/frmMain.h"
 #include "study/StudyObjectives.h"
 #include "support/Fakes.h"
@@ -139,12 +140,4 @@ void BM_KeywordTest78Advanced(benchmark::State& state)
 BENCHMARK(BM_DescriptionTest78Advanced)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_KeywordTest78Advanced)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+LUMENREST_BENCH_MAIN()
