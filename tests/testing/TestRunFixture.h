@@ -3,8 +3,8 @@
 
 #include "study/MemorizeView.h"
 #include "study/StudyObjectives.h"
-#include "support/Find.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestMain.h"
 #include "testing/ResultsView.h"
 #include "testing/TestOptions.h"
 #include "testing/TestRun.h"
@@ -15,36 +15,33 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabBar>
-
-#include <optional>
+#include <QTabWidget>
 
 struct TestRunFixture : MainWindowFixture {
     frmMain* w = nullptr;
 
-    explicit TestRunFixture(const QList<CardContent>& cards = smallDeck())
+    // type 0 Description, 1 Keywords; level 0 Beginner to 2 Advanced.
+    explicit TestRunFixture(const QList<CardContent>& cards = smallDeck(), int type = 0, int level = 0,
+                            bool reversed = false)
         : MainWindowFixture(cards)
     {
-        // Tests pick their test type; the stored default would be Keywords.
-        fakes.settings.values[FakeSettingsStore::path("Lumenrest", "Settings", "TestType")] = "0";
         w = &load();
+        w->objectives->chkReversed->setChecked(reversed);
+        w->testOptions->optTestType[type]->setChecked(true);
+        w->testOptions->optDifficulty[level]->setChecked(true);
     }
 
     TestScreen& screen() { return *w->testScreen; }
-    ResultsView& results() { return *w->resultsView; }
     const TestFields& fields() { return w->testRun->fields(); }
     std::deque<double>& script() { return fakes.random.script; }
-
-    void clickTab(int index)
-    {
-        QTabBar* bar = w->SSTab1->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-    }
+    QString info() { return w->resultsView->lblResultInfo->text(); }
+    QString report() { return w->resultsView->txtResult->toPlainText(); }
+    QString card() { return screen().lblCardName->text(); }
+    int tab() { return w->SSTab1->currentIndex(); }
 
     // The Settings tab's choices; suits as letters of "CWPS".
     void choose(bool major, bool minor, const QString& suits = QStringLiteral("CWPS"))
     {
-        clickTab(1);
         for (int i = 0; i < 4; ++i)
             w->objectives->chkGroup[i]->setChecked(true);
         for (int i = 0; i < 4; ++i)
@@ -52,13 +49,10 @@ struct TestRunFixture : MainWindowFixture {
         w->objectives->chkMajor->setChecked(major);
         w->objectives->chkMinor->setChecked(minor);
     }
-    void setType(int type) { w->testOptions->optTestType[type]->setChecked(true); }
-    void setLevel(int level) { w->testOptions->optDifficulty[level]->setChecked(true); }
-    void setReversed(bool on) { w->objectives->chkReversed->setChecked(on); }
-
-    void startFromSettings()
+    // "Test Me" on the Settings tab.
+    void start()
     {
-        clickTab(1);
+        w->SSTab1->setCurrentIndex(1);
         QTest::mouseClick(w->cmdStartTest2, Qt::LeftButton);
     }
     void next() { QTest::mouseClick(screen().cmdNextQuestion, Qt::LeftButton); }
@@ -70,66 +64,47 @@ struct TestRunFixture : MainWindowFixture {
                 return i;
         return -1;
     }
-    void pick(int option) { QTest::mouseClick(screen().optAnswer[option], Qt::LeftButton); }
-    void answerRight() { pick(rightOption()); }
-    void answerWrong()
+    // Answers a description question right or wrong and moves on.
+    void answer(bool right = true)
     {
         for (int i = 0; i < 7; ++i)
-            if (screen().optAnswer[i]->isEnabled() && i != rightOption()) {
-                pick(i);
-                return;
+            if (screen().optAnswer[i]->isEnabled() && (i == rightOption()) == right) {
+                QTest::mouseClick(screen().optAnswer[i], Qt::LeftButton);
+                return next();
             }
-        qFatal("no wrong option to pick");
+        qFatal("no such option to pick");
     }
-    // Ticks the right keywords (count of them) and then distractors up to the number to choose.
-    void tickKeywords(int rightOnes)
+    // Ticks rightOnes of the right keywords and distractors for the rest of the number to
+    // choose, and moves on.
+    void tickKeywords(int rightOnes, bool thenNext = true)
     {
-        const auto& slots = *fields().KeywordSlots;
-        int ticked = 0;
-        for (int j = 0; j < rightOnes; ++j, ++ticked)
-            screen().chkKeywords[slots[std::size_t(j)]]->setChecked(true);
-        for (int i = 0; i <= fields().KeywordBoxMax && ticked < fields().KeywordsToChoose; ++i) {
-            if (modGlobals::IsInLongArray(i, fields().KeywordSlots) || !screen().chkKeywords[i]->isEnabled())
-                continue;
-            screen().chkKeywords[i]->setChecked(true);
-            ++ticked;
+        int ticks[2] = {0, 0}; // distractors, right keywords
+        const int wanted[2] = {fields().KeywordsToChoose - rightOnes, rightOnes};
+        for (int i = 0; i <= fields().KeywordBoxMax; ++i) {
+            const bool right = modGlobals::IsInLongArray(i, fields().KeywordSlots);
+            if (screen().chkKeywords[i]->isEnabled() && ticks[right] < wanted[right]) {
+                screen().chkKeywords[i]->setChecked(true);
+                ++ticks[right];
+            }
         }
+        if (thenNext)
+            next();
     }
 
-    QString reportText() { return results().txtResult->toPlainText(); }
+    // Plans one description question: the cards drawn (positions among n, the last one
+    // asked), the orientation draw when "Reversed" is ticked, the right option and the wrong
+    // options' deck positions in option order; reversed -1 when no orientation is drawn.
+    void plan(const QList<int>& cards, int n, int level, int right, const QList<int>& wrong = {}, int reversed = -1)
+    {
+        const int low[] = {2, 1, 0}, high[] = {4, 5, 6};
+        for (int c : cards)
+            script().push_back(position(c, n));
+        if (reversed >= 0)
+            script().push_back(reversed ? 0.1 : 0.0); // 1 is odd, 0 is even
+        script().push_back(position(right - low[level] + 1, high[level] - low[level] + 1));
+        for (int p : wrong)
+            script().push_back(position(p, n));
+    }
+    // The 1-based position p among n: Int(Rnd × n + 1) = p.
+    static double position(int p, int n) { return (p - 0.5) / n; }
 };
-
-// Rnd values that make the draws come out as wanted.
-namespace Script {
-
-// The 1-based position p among n: Int(Rnd × n + 1) = p.
-inline double position(int p, int n)
-{
-    return (p - 0.5) / n;
-}
-
-// One description question: the cards drawn (deck positions, the last one asked), the
-// orientation when "Reversed" is ticked, the right option and the wrong options' deck
-// positions in option order.
-inline std::deque<double> description(const QList<int>& cards, int n, int level, int right,
-                                      const QList<int>& wrong, std::optional<bool> reversed = std::nullopt)
-{
-    const int low[] = {2, 1, 0};
-    const int high[] = {4, 5, 6};
-    std::deque<double> s;
-    for (int c : cards)
-        s.push_back(position(c, n));
-    if (reversed)
-        s.push_back(*reversed ? 0.1 : 0.0); // 1 is odd, 0 is even
-    s.push_back(position(right - low[level] + 1, high[level] - low[level] + 1));
-    for (int p : wrong)
-        s.push_back(position(p, n));
-    return s;
-}
-
-inline void append(std::deque<double>& to, const std::deque<double>& more)
-{
-    to.insert(to.end(), more.begin(), more.end());
-}
-
-} // namespace Script
