@@ -248,14 +248,16 @@ void Recordset::setFilter(const QString& filter)
 {
     static const QRegularExpression idFilter(QStringLiteral("^\\s*ID\\s*=\\s*(-?\\d+)\\s*$"),
                                              QRegularExpression::CaseInsensitiveOption);
+    const bool all = filter.trimmed().isEmpty();
+    const QRegularExpressionMatch match = idFilter.match(filter);
+    // A refused filter leaves the rows as they were.
+    if (!all && !match.hasMatch())
+        fail(QStringLiteral("The filter \"%1\" is not supported.").arg(filter));
     m_visible.clear();
-    if (filter.trimmed().isEmpty()) {
+    if (all) {
         for (int i = 0; i < m_rows.size(); ++i)
             m_visible.push_back(i);
     } else {
-        const QRegularExpressionMatch match = idFilter.match(filter);
-        if (!match.hasMatch())
-            fail(QStringLiteral("The filter \"%1\" is not supported.").arg(filter));
         const qint64 id = match.captured(1).toLongLong();
         const int idColumn = column(QStringLiteral("ID"));
         for (int i = 0; i < m_rows.size(); ++i)

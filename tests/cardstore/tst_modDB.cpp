@@ -80,6 +80,8 @@ private Q_SLOTS:
         deck.MoveFirst();
         QCOMPARE(deck.integer("ID"), qint64(1));
         QVERIFY_THROWS_EXCEPTION(DbError, deck.setFilter("Name='x'"));
+        QCOMPARE(deck.RecordCount(), 22); // a refused filter changes nothing
+        QCOMPARE(deck.integer("ID"), qint64(1));
     }
 
     // A long binary is stored byte for byte (the first append on a row replaces the value),
