@@ -11,11 +11,10 @@
 #include <QFile>
 
 struct ShellFixture : MainWindowFixture {
-    explicit ShellFixture(bool withDatabase = true)
+    ShellFixture()
         : MainWindowFixture({}, false)
     {
-        if (withDatabase)
-            QFile(modDB::cardDatabasePath(fakes.paths.dir.path())).open(QIODevice::WriteOnly);
+        QFile(modDB::cardDatabasePath(fakes.paths.dir.path())).open(QIODevice::WriteOnly);
     }
     ~ShellFixture()
     {
@@ -25,8 +24,10 @@ struct ShellFixture : MainWindowFixture {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    static QString key(const QString& app, const QString& name) { return FakeSettingsStore::path(app, "Settings", name); }
-    void store(const QString& name, const QString& value) { fakes.settings.values[key(fakes.paths.name, name)] = value; }
+    void store(const QString& key, const QString& value)
+    {
+        fakes.settings.values[FakeSettingsStore::path(fakes.paths.name, "Settings", key)] = value;
+    }
     // Registered to start at log-on, with "Start at system tray" stored as given.
     void registerLogOn(const QString& runAtSysTray)
     {

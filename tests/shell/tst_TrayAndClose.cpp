@@ -183,7 +183,8 @@ private Q_SLOTS:
 
     void missingDatabaseEndsRightAfterTheMessage()
     {
-        ShellFixture f(false);
+        ShellFixture f;
+        QVERIFY(QFile::remove(modDB::cardDatabasePath(f.fakes.paths.dir.path())));
         ReminderWatch watch;
         bool messageFirst = false;
         f.fakes.dialogs.onMessage = [&](const FakeDialogs::Message&) { messageFirst = watch.shown == 0; };

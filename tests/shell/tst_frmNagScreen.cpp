@@ -50,7 +50,6 @@ private Q_SLOTS:
         QTest::newRow("silver") << at(1, 7, 0) << 1 << QColor(192, 192, 192) << QColor(63, 63, 63) << 0;
         QTest::newRow("white") << at(2, 15, 1) << 2 << QColor(255, 255, 255) << QColor(0, 0, 0) << 1;
         QTest::newRow("grey becomes black") << at(3, 8, 2) << 3 << QColor(0, 0, 0) << QColor(255, 255, 255) << 2;
-        QTest::newRow("lowest draws") << QList<double>{0, 0, 0} << 0 << QColor(0, 0, 0) << QColor(255, 255, 255) << 0;
         QTest::newRow("highest draws") << QList<double>{0.9999999, 0.9999999, 0.9999999} << 3
                                        << QColor(255, 255, 255) << QColor(0, 0, 0) << 2;
     }
