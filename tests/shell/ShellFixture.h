@@ -2,64 +2,44 @@
 // A main window on fake services. The start-up only looks for the card database file, so
 // an empty "learn.dll" does, and keeps these tests quick.
 
-#include "cardstore/modDB.h"
-#include "shell/frmMain.h"
 #include "shell/frmNagScreen.h"
-#include "support/Fakes.h"
+#include "support/Find.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestMain.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QFile>
-#include <QWidget>
 
-#include <memory>
-
-struct ShellFixture {
-    FakeServices fakes;
-    std::unique_ptr<frmMain> window;
-
-    explicit ShellFixture(bool withDatabase = true)
+struct ShellFixture : MainWindowFixture {
+    ShellFixture()
+        : MainWindowFixture({}, false)
     {
-        if (withDatabase) {
-            QFile file(modDB::cardDatabasePath(fakes.paths.dir.path()));
-            file.open(QIODevice::WriteOnly);
-        }
+        QFile(modDB::cardDatabasePath(fakes.paths.dir.path())).open(QIODevice::WriteOnly);
     }
     ~ShellFixture()
     {
         window.reset();
         // Reminders left open hold pointers into these fakes.
-        for (frmNagScreen* nag : reminders(false))
-            delete nag;
+        qDeleteAll(reminders(false));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    frmMain& create()
+    void store(const QString& key, const QString& value)
     {
-        window = std::make_unique<frmMain>(fakes.services());
-        return *window;
-    }
-    frmMain& load()
-    {
-        create();
-        window->Form_Load();
-        return *window;
+        fakes.settings.values[FakeSettingsStore::path(fakes.paths.name, "Settings", key)] = value;
     }
     // Registered to start at log-on, with "Start at system tray" stored as given.
     void registerLogOn(const QString& runAtSysTray)
     {
         fakes.startup.entries[fakes.paths.name] = QStringLiteral("/old/Lumenrest");
-        fakes.settings.values[FakeSettingsStore::path(fakes.paths.name, QStringLiteral("Settings"),
-                                                      QStringLiteral("RunAtSysTray"))] = runAtSysTray;
+        store("RunAtSysTray", runAtSysTray);
     }
-    void store(const QString& key, const QString& value)
+    // Started from the log-on list with "Start at system tray" ticked.
+    frmMain& startInTray()
     {
-        fakes.settings.values[FakeSettingsStore::path(fakes.paths.name, QStringLiteral("Settings"), key)] = value;
-    }
-    QString stored(const QString& key) const
-    {
-        return fakes.settings.values.value(FakeSettingsStore::path(fakes.paths.name, QStringLiteral("Settings"), key));
+        registerLogOn("True");
+        fakes.paths.args = QStringList{"Lumenrest", "/STARTUP"};
+        return load();
     }
 
     // The support reminders that exist (visibleOnly: those on the screen).
@@ -71,12 +51,11 @@ struct ShellFixture {
                 found << nag;
         return found;
     }
-    static QList<QWidget*> visibleWindows()
+    static int visibleWindows()
     {
-        QList<QWidget*> found;
+        int n = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip)
-                found << w;
-        return found;
+            n += w->isVisible() && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip;
+        return n;
     }
 };

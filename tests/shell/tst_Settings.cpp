@@ -1,0 +1,267 @@
+#include "platform/DesktopEntry.h"
+#include "platform/SettingsStore.h"
+#include "platform/XdgStartupRegistry.h"
+#include "shell/StartupOptions.h"
+#include "study/StudyObjectives.h"
+#include "testing/TestOptions.h"
+#include "ShellFixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+const QStringList kLoadOrder{"MajorArcana", "MinorArcana", "Cups",     "Wands",
+                             "Pentacles",   "Swords",      "TestType", "Difficulty"};
+
+// "110111 1 2 -": the six study boxes, the test type, the level, "Reversed" enabled (R) or not.
+QString state(frmMain& w)
+{
+    QString s;
+    for (QCheckBox* box : {w.objectives->chkMajor, w.objectives->chkMinor, w.objectives->chkGroup[0],
+                           w.objectives->chkGroup[1], w.objectives->chkGroup[2], w.objectives->chkGroup[3]})
+        s += box->isChecked() ? '1' : '0';
+    return s + QStringLiteral(" %1 %2 ").arg(w.testOptions->testType()).arg(w.testOptions->difficulty())
+           + (w.objectives->chkReversed->isEnabled() ? 'R' : '-');
+}
+
+// "run/enabled/checked" of the log-on start frame.
+QString frame(const StartupOptions* o)
+{
+    return QString(o->optRun->isChecked() ? "run" : o->optDontRun->isChecked() ? "dont" : "none")
+           + (o->chkSysTray->isEnabled() ? "/enabled" : "/disabled")
+           + (o->chkSysTray->isChecked() ? "/checked" : "/unchecked");
+}
+
+void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2)); }
+
+StartupOptions* loadWith(ShellFixture& f, StartupRegistry& startup)
+{
+    Services s = f.fakes.services();
+    s.startup = &startup;
+    f.window = std::make_unique<frmMain>(s);
+    f.window->Form_Load();
+    return f.window->startupOptions;
+}
+
+} // namespace
+
+// The Settings tab's stored choices and its log-on start.
+class TestSettings : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_home;
+    std::unique_ptr<QTemporaryDir> m_config;
+
+private Q_SLOTS:
+    void initTestCase() { qputenv("HOME", QFile::encodeName(m_home.path())); } // never the user's own folders
+    void init()
+    {
+        m_config = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
+    }
+
+    void load_data()
+    {
+        QTest::addColumn<QString>("stored"); // key=value pairs; "RunAtSysTray" comes with a log-on start entry
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("logOn");
+        const QString off = QStringLiteral("dont/disabled/unchecked");
+        // Keywords: the stored default wins over the designed Description, and its rule runs.
+        QTest::newRow("first run") << "" << "111111 1 0 -" << off;
+        QTest::newRow("description") << "TestType=0" << "111111 0 0 R" << off;
+        // Each key is applied, its click rules running, before the next is read.
+        QTest::newRow("all suits off") << "Cups=0 Wands=0 Pentacles=0 Swords=0" << "110001 1 0 -" << off;
+        QTest::newRow("everything off") << "MajorArcana=0 MinorArcana=0 Cups=0 Wands=0 Pentacles=0 Swords=0 "
+                                           "TestType=0 Difficulty=2" << "000001 0 2 -" << off;
+        QTest::newRow("box word") << "MajorArcana=yes" << "111111 1 0 -" << off;
+        QTest::newRow("box 0 with blanks") << "Pentacles= 0 " << "111101 1 0 -" << off;
+        QTest::newRow("type 2") << "TestType=2" << "111111 1 0 -" << off;
+        QTest::newRow("level 3") << "Difficulty=3" << "111111 1 0 -" << off;
+        QTest::newRow("level fraction") << "Difficulty=1.5" << "111111 1 0 -" << off;
+        // Only exactly "True" ticks the tray box.
+        QTest::newRow("tray True") << "RunAtSysTray=True" << "111111 1 0 -" << "run/enabled/checked";
+        QTest::newRow("tray true") << "RunAtSysTray=true" << "111111 1 0 -" << "run/enabled/unchecked";
+        QTest::newRow("tray True ") << "RunAtSysTray=True " << "111111 1 0 -" << "run/enabled/unchecked";
+    }
+
+    void load()
+    {
+        QFETCH(QString, stored);
+        ShellFixture f;
+        for (const QString& pair : stored.split(QRegularExpression(" (?=[A-Z])"), Qt::SkipEmptyParts)) {
+            const QString key = pair.section('=', 0, 0);
+            if (key == "RunAtSysTray")
+                f.registerLogOn(pair.section('=', 1));
+            else
+                f.store(key, pair.section('=', 1));
+        }
+        frmMain& w = f.load();
+        QTEST(state(w), "expected");
+        QTEST(frame(w.startupOptions), "logOn");
+        // Eight keys read in order, "RunAtSysTray" only when registered; nothing written but a ticked tray box.
+        QCOMPARE(f.fakes.settings.reads, kLoadOrder + QStringList(f.fakes.startup.entries.size(), "RunAtSysTray"));
+        QCOMPARE(f.fakes.settings.writes, QStringList(w.startupOptions->chkSysTray->isChecked(), "RunAtSysTray=True"));
+    }
+
+    void saveWritesNineKeysFromTheControls()
+    {
+        ShellFixture f;
+        f.registerLogOn("False");
+        frmMain& w = f.load();
+        w.objectives->chkMajor->setChecked(false);
+        w.objectives->chkGroup[1]->setChecked(false);
+        w.testOptions->optTestType[0]->setChecked(true);   // Description
+        w.testOptions->optDifficulty[2]->setChecked(true); // Advanced
+        f.fakes.settings.writes.clear();
+        QTest::mouseClick(w.cmdSaveSettings, Qt::LeftButton);
+        QCOMPARE(f.fakes.settings.writes,
+                 (QStringList{"MajorArcana=0", "MinorArcana=1", "Cups=1", "Wands=0", "Pentacles=1", "Swords=1",
+                              "TestType=0", "Difficulty=2", "RunAtSysTray=False"}));
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
+    }
+
+    void realStoreKeepsChoicesBetweenRuns()
+    {
+        // In the test location (test mode), under the maker's name and an application name of its own.
+        QSettings qs(QSettings::NativeFormat, QSettings::UserScope, "Vellacourt", "LumenrestSettingsTest");
+        QVERIFY(qs.fileName().contains(".qttest"));
+        QtSettingsStore().SaveSetting("LumenrestSettingsTest", "Settings", "Pentacles", "0");
+        qs.sync();
+        QCOMPARE(qs.value("Settings/Pentacles"), QVariant("0"));
+        QCOMPARE(QtSettingsStore().GetSetting("LumenrestSettingsTest", "Settings", "Pentacles", "1"), QStringLiteral("0"));
+        qs.clear();
+    }
+
+    void trayBoxFollowsRunAndIsWrittenAtOnce()
+    {
+        ShellFixture f;
+        StartupOptions* o = f.load().startupOptions;
+        QCOMPARE(frame(o), QStringLiteral("dont/disabled/unchecked"));
+        const QList<std::tuple<QAbstractButton*, const char*, QStringList>> steps{
+            {o->optRun, "run/enabled/unchecked", {}},
+            {o->chkSysTray, "run/enabled/checked", {"RunAtSysTray=True"}},
+            {o->chkSysTray, "run/enabled/unchecked", {"RunAtSysTray=False"}},
+            {o->chkSysTray, "run/enabled/checked", {"RunAtSysTray=True"}},
+            {o->optDontRun, "dont/disabled/unchecked", {"RunAtSysTray=False"}},
+            {o->chkSysTray, "dont/disabled/unchecked", {}},
+            {o->optRun, "run/enabled/unchecked", {}}};
+        for (const auto& [button, expected, writes] : steps) {
+            f.fakes.settings.writes.clear();
+            click(button);
+            QCOMPARE(frame(o), QString::fromLatin1(expected));
+            QCOMPARE(f.fakes.settings.writes, writes);
+        }
+        QCOMPARE(f.fakes.startup.entries.value("Lumenrest"), f.fakes.paths.executablePath());
+    }
+
+    void entryContents_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("exec"); // as the file holds it
+        QTest::newRow("spaces") << "/home/ann/My Programs/Lumenrest" << "\"/home/ann/My Programs/Lumenrest\" /STARTUP";
+        QTest::newRow("double quote") << "/tmp/say \"hi\"/Lumenrest" << "\"/tmp/say \\\\\"hi\\\\\"/Lumenrest\" /STARTUP";
+        QTest::newRow("dollar") << "/tmp/$HOME/Lumenrest" << "\"/tmp/\\\\$HOME/Lumenrest\" /STARTUP";
+        QTest::newRow("backquote") << "/tmp/`id`/Lumenrest" << "\"/tmp/\\\\`id\\\\`/Lumenrest\" /STARTUP";
+        QTest::newRow("backslash") << "/tmp/a\\b/Lumenrest" << "\"/tmp/a\\\\\\\\b/Lumenrest\" /STARTUP";
+        QTest::newRow("percent") << "/tmp/%f 100%/Lumenrest" << "\"/tmp/%%f 100%%/Lumenrest\" /STARTUP";
+        QTest::newRow("line break and tab") << "/tmp/a\nb\tc/Lumenrest" << "\"/tmp/a\\nb\\tc/Lumenrest\" /STARTUP";
+        QTest::newRow("non-ASCII") << QStringLiteral("/home/zoë/Tarot 🂡/Lumenrest")
+                                   << QStringLiteral("\"/home/zoë/Tarot 🂡/Lumenrest\" /STARTUP");
+    }
+
+    void entryContents()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, exec);
+        QCOMPARE(DesktopEntry::autostartEntry("Lumenrest", path),
+                 ("[Desktop Entry]\nType=Application\nName=Lumenrest\nExec=" + exec + "\nTerminal=false\n").toUtf8());
+    }
+
+    void entryFolderFollowsTheEnvironment()
+    {
+        QCOMPARE(XdgStartupRegistry::entryPath("Lumenrest"), m_config->path() + "/autostart/Lumenrest.desktop");
+        qputenv("XDG_CONFIG_HOME", "relative/config"); // invalid, so ignored
+        QCOMPARE(XdgStartupRegistry::autostartDir(), m_home.path() + "/.config/autostart");
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(XdgStartupRegistry::autostartDir(), m_home.path() + "/.config/autostart");
+    }
+
+    // The real autostart entry, step by step as a user meets it.
+    void realEntry()
+    {
+        ShellFixture f;
+        XdgStartupRegistry registry;
+        const QString entry = XdgStartupRegistry::entryPath("Lumenrest");
+        auto bytes = [&] {
+            QFile file(entry);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray expected = DesktopEntry::autostartEntry("Lumenrest", f.fakes.paths.executablePath());
+        StartupOptions* o = loadWith(f, registry);
+        QVERIFY(!QFileInfo::exists(XdgStartupRegistry::autostartDir())); // nothing written at start-up
+        click(o->optRun);
+        QCOMPARE(bytes(), expected);
+        click(o->optDontRun);
+        QVERIFY(!QFile::exists(entry));
+        click(o->optRun);
+        QFile::remove(entry); // gone behind the program's back: no error
+        click(o->optDontRun);
+        QCOMPARE(frame(o), QStringLiteral("dont/disabled/unchecked"));
+        // The next start-up re-writes the entry with the current path, in one piece.
+        QVERIFY(registry.write("Lumenrest", "/where it used to be/Lumenrest").ok);
+        QCOMPARE(frame(loadWith(f, registry)), QStringLiteral("run/enabled/unchecked"));
+        QCOMPARE(bytes(), expected);
+        QCOMPARE(QDir(XdgStartupRegistry::autostartDir()).entryList(QDir::Files | QDir::Hidden), QStringList{"Lumenrest.desktop"});
+        // One the desktop has switched off counts as absent and stays, until asked for again.
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::Append) && file.write("Hidden=true\n") > 0);
+        file.close();
+        const QByteArray hidden = bytes();
+        QCOMPARE(frame(o = loadWith(f, registry)), QStringLiteral("dont/disabled/unchecked"));
+        QCOMPARE(bytes(), hidden);
+        click(o->optRun);
+        QCOMPARE(bytes(), expected);
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
+    }
+
+    void failuresAreReported()
+    {
+        // The folder cannot be made: the platform's own error, and the frame shows what holds.
+        ShellFixture real;
+        XdgStartupRegistry registry;
+        QFile(m_config->path() + "/file").open(QIODevice::WriteOnly);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path() + "/file"));
+        click(loadWith(real, registry)->optRun);
+        QCOMPARE(frame(real.window->startupOptions), QStringLiteral("dont/disabled/unchecked"));
+        // From the fake: a start-up rewrite that fails keeps the old entry; a removal that fails.
+        ShellFixture rewrite, removal;
+        for (ShellFixture* f : {&rewrite, &removal})
+            f->registerLogOn("True");
+        rewrite.fakes.startup.failWith = {false, 5, "Access is denied.", false};
+        removal.fakes.startup.removeFailWith = {false, 13, "Permission denied", false};
+        QCOMPARE(frame(rewrite.load().startupOptions), QStringLiteral("run/enabled/checked"));
+        click(removal.load().startupOptions->optDontRun);
+        QCOMPARE(frame(removal.window->startupOptions), QStringLiteral("run/enabled/checked"));
+        const QList<std::pair<ShellFixture*, QString>> expected{
+            {&real, QStringLiteral("Error %1 opening key\n%2").arg(ENOTDIR).arg(QString::fromLocal8Bit(std::strerror(ENOTDIR)))},
+            {&rewrite, "Error 5 setting key\nAccess is denied."},
+            {&removal, "13 Permission denied"}};
+        for (const auto& [f, text] : expected) {
+            QCOMPARE(f->fakes.dialogs.messages.size(), 1);
+            const auto& m = f->fakes.dialogs.messages.first();
+            QCOMPARE(m.text + '|' + m.caption, text + "|Lumenrest");
+            QCOMPARE(m.icon, Dialogs::Icon::None);
+        }
+    }
+};
+
+LUMENREST_TEST_MAIN(TestSettings)
+#include "tst_Settings.moc"

@@ -1,0 +1,206 @@
+#include "platform/QtTrayIcon.h"
+#include "shell/UnloadAllForms.h"
+#include "ShellFixture.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+
+// Counts the support reminders that come on the screen.
+class ReminderWatch : public QObject {
+public:
+    int shown = 0;
+    ReminderWatch() { qApp->installEventFilter(this); }
+    ~ReminderWatch() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        shown += e->type() == QEvent::Show && qobject_cast<frmNagScreen*>(o);
+        return false;
+    }
+};
+
+// Starting in the tray, coming back from it, and every way out through the support reminder.
+class TestTrayAndClose : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsInTheTrayOnlyWhenAsked_data()
+    {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<QString>("runAtSysTray"); // stored; "unregistered": "True", but no log-on start
+        QTest::addColumn<bool>("trayAvailable");
+        QTest::addColumn<bool>("inTray");
+        QTest::newRow("switch and box") << "/STARTUP" << "True" << true << true;
+        QTest::newRow("box unticked") << "/STARTUP" << "False" << true << false;
+        QTest::newRow("not registered") << "/STARTUP" << "unregistered" << true << false;
+        QTest::newRow("no switch") << "" << "True" << true << false;
+        QTest::newRow("no tray available") << "/STARTUP" << "True" << false << false;
+    }
+
+    void startsInTheTrayOnlyWhenAsked()
+    {
+        QFETCH(QString, args);
+        QFETCH(QString, runAtSysTray);
+        QFETCH(bool, trayAvailable);
+        QFETCH(bool, inTray);
+        ShellFixture f;
+        if (runAtSysTray == "unregistered")
+            f.store("RunAtSysTray", "True");
+        else
+            f.registerLogOn(runAtSysTray);
+        f.fakes.tray.available = trayAvailable;
+        f.fakes.paths.args = QStringList{"Lumenrest", args};
+        frmMain& w = f.load();
+        QCOMPARE(w.isVisible(), !inTray);
+        QCOMPARE(bool(w.windowState() & Qt::WindowMinimized), inTray);
+        QCOMPARE(f.fakes.tray.adds, inTray ? 1 : 0);
+        QCOMPARE(f.fakes.tray.shown, inTray);
+        if (inTray) {
+            QCOMPARE(f.fakes.tray.tip, QStringLiteral("Recent"));
+            QCOMPARE(f.fakes.tray.icon.cacheKey(), w.windowIcon().cacheKey()); // the window's own icon
+        }
+    }
+
+    void restoredFromTheTray_data()
+    {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("double-click") << false;
+        QTest::newRow("Show in the pop-up menu") << true;
+    }
+
+    void restoredFromTheTray()
+    {
+        QFETCH(bool, byMenu);
+        ShellFixture f;
+        frmMain& w = f.startInTray();
+        auto* menu = find<QMenu>(&w, "mnuPopUp");
+        if (byMenu) {
+            Q_EMIT f.fakes.tray.contextRequested(QPoint(200, 150));
+            QVERIFY(menu->isVisible() && !w.isVisible());
+            const auto actions = menu->actions();
+            QCOMPARE(actions.size(), 2);
+            QCOMPARE(actions[0]->text() + '/' + actions[1]->text(), QStringLiteral("Show/Exit"));
+            QCOMPARE(menu->defaultAction(), actions[0]); // drawn bold
+            actions[0]->trigger();
+        } else {
+            Q_EMIT f.fakes.tray.doubleClicked();
+        }
+        QVERIFY(w.isVisible() && !(w.windowState() & Qt::WindowMinimized));
+        QVERIFY(!f.fakes.tray.shown && !menu->isVisible());
+        QVERIFY(ShellFixture::reminders().isEmpty());
+        // No way back to the tray in this run; stray events change nothing.
+        Q_EMIT f.fakes.tray.doubleClicked();
+        Q_EMIT f.fakes.tray.contextRequested(QPoint(10, 10));
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(f.fakes.tray.removes, 1);
+        QCOMPARE(f.fakes.tray.adds, 1);
+    }
+
+    void realIconReactsToDoubleClickAndContextOnly()
+    {
+        QtTrayIcon tray;
+        tray.add(QIcon(QPixmap(16, 16)), QStringLiteral("Recent"));
+        auto* system = tray.findChild<QSystemTrayIcon*>();
+        QVERIFY(system);
+        QSignalSpy doubles(&tray, &TrayIcon::doubleClicked);
+        QSignalSpy contexts(&tray, &TrayIcon::contextRequested);
+        for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::MiddleClick, QSystemTrayIcon::DoubleClick,
+                            QSystemTrayIcon::Context})
+            Q_EMIT system->activated(reason);
+        QCOMPARE(doubles.size(), 1);
+        QCOMPARE(contexts.size(), 1);
+    }
+
+    void everyWayShowsTheReminderAndEndsWithIt_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("reminderCloseBox"); // else its "Exit"
+        QTest::addColumn<bool>("quitOnLastWindow");
+        QTest::newRow("exit button") << "exit button" << false << true;
+        QTest::newRow("exit button, no automatic quit") << "exit button" << false << false;
+        QTest::newRow("tray exit") << "tray exit" << false << true;
+        QTest::newRow("close box") << "close box" << true << true;
+        QTest::newRow("close box, no automatic quit") << "close box" << true << false;
+        QTest::newRow("UnloadAllForms") << "UnloadAllForms" << false << true;
+    }
+
+    void everyWayShowsTheReminderAndEndsWithIt()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, reminderCloseBox);
+        QFETCH(bool, quitOnLastWindow);
+        ShellFixture f;
+        frmMain& w = way == "tray exit" ? f.startInTray() : f.load();
+        QCOMPARE(w.isVisible(), way != "tray exit");
+        ReminderWatch watch;
+        // Whether or not Qt quits by itself when the last window goes, the reminder ends the program.
+        QApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
+        QObject scope; // its timers go with it
+        QString afterClose;
+        bool reminderKeptItRunning = false;
+        QTimer::singleShot(0, &scope, [&] {
+            if (way == "exit button")
+                QTest::mouseClick(w.cmdNav_1, Qt::LeftButton);
+            else if (way == "tray exit")
+                find<QAction>(&w, "mnuExit")->trigger();
+            else if (way == "close box")
+                w.windowHandle()->close();
+            else
+                modGlobals::UnloadAllForms();
+            afterClose = QStringLiteral("window %1, tray icon %2, removed %3, reminders %4, on screen %5")
+                             .arg(w.isVisible()).arg(f.fakes.tray.shown).arg(f.fakes.tray.removes)
+                             .arg(watch.shown).arg(ShellFixture::visibleWindows());
+        });
+        QTimer::singleShot(100, &scope, [&] {
+            const auto nags = ShellFixture::reminders();
+            reminderKeptItRunning = nags.size() == 1;
+            for (frmNagScreen* nag : nags) {
+                if (reminderCloseBox)
+                    nag->windowHandle()->close();
+                else
+                    QTest::mouseClick(*std::find_if(nag->cmdExit.begin(), nag->cmdExit.end(),
+                                                    [](QPushButton* b) { return b->isVisible(); }),
+                                      Qt::LeftButton);
+            }
+        });
+        QTimer::singleShot(5000, &scope, [] { QCoreApplication::exit(99); });
+        const int code = QCoreApplication::exec();
+        QApplication::setQuitOnLastWindowClosed(true);
+        // Closing everything closes the reminder it brought up, too.
+        const bool unloadAll = way == "UnloadAllForms";
+        QCOMPARE(afterClose, QStringLiteral("window 0, tray icon 0, removed 1, reminders 1, on screen %1").arg(!unloadAll));
+        QCOMPARE(reminderKeptItRunning, !unloadAll);
+        QCOMPARE(code, 0); // ended by the reminder, not by the safety net
+        QCOMPARE(watch.shown, 1); // closing the reminder brings up no other
+        QCOMPARE(ShellFixture::visibleWindows(), 0);
+    }
+
+    void missingDatabaseEndsRightAfterTheMessage()
+    {
+        ShellFixture f;
+        QVERIFY(QFile::remove(modDB::cardDatabasePath(f.fakes.paths.dir.path())));
+        ReminderWatch watch;
+        bool messageFirst = false;
+        f.fakes.dialogs.onMessage = [&](const FakeDialogs::Message&) { messageFirst = watch.shown == 0; };
+        QVERIFY(!f.create().Form_Load());
+        QVERIFY(messageFirst);
+        QCOMPARE(f.fakes.dialogs.messages.size(), 1);
+        const auto& m = f.fakes.dialogs.messages.first();
+        QCOMPARE(m.text + '|' + m.caption, QStringLiteral("Required files missing. Please reinstall Lumenrest|ERROR !"));
+        QCOMPARE(m.icon, Dialogs::Icon::Critical);
+        // The reminder came up in the ordinary close and was closed with everything else.
+        QCOMPARE(watch.shown, 1);
+        QCOMPARE(ShellFixture::visibleWindows(), 0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(ShellFixture::reminders(false).isEmpty());
+    }
+};
+
+LUMENREST_TEST_MAIN(TestTrayAndClose)
+#include "tst_TrayAndClose.moc"
