@@ -1,5 +1,6 @@
 #include "shell/ProgramIcon.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -83,12 +84,37 @@ QImage image(int size)
     return img;
 }
 
+namespace {
+
+// Draws each size only when something asks for it: start-up needs no icon before the
+// window is shown, and the window system asks for a few sizes at most.
+class Engine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        const int side = qMin(rect.width(), rect.height());
+        const QRect square(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side, side);
+        painter->drawImage(square, image(int(side * painter->device()->devicePixelRatioF())));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return QPixmap::fromImage(image(qMin(size.width(), size.height())));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int side : {16, 24, 32, 48, 64, 128, 256})
+            sizes << QSize(side, side);
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new Engine; }
+};
+
+} // namespace
+
 QIcon icon()
 {
-    QIcon result;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        result.addPixmap(QPixmap::fromImage(image(size)));
-    return result;
+    return QIcon(new Engine);
 }
 
 } // namespace ProgramIcon
