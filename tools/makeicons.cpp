@@ -29,7 +29,7 @@ bool writePng(const QString& root, const QString& id, int size)
 {
     const QString dir = QStringLiteral("%1/%2x%2/apps").arg(root).arg(size);
     const QString path = dir + QLatin1Char('/') + id + QStringLiteral(".png");
-    return makeDir(dir) && (ProgramIcon::image(size).save(path, "PNG", 100) || fail(QStringLiteral("cannot write ") + path));
+    return makeDir(dir) && (ProgramIcon::image(size).save(path, "PNG", 0) || fail(QStringLiteral("cannot write ") + path));
 }
 
 bool writeSvg(const QString& root, const QString& id)
