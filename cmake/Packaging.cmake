@@ -10,6 +10,15 @@ set(LUMENREST_PKGDIR lib/lumenrest)
 set(LUMENREST_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/lumenrest)
 set(LUMENREST_DIST ${CMAKE_BINARY_DIR}/dist)
 
+# The package's changelog and the AppStream releases must name the version being built.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS dist/changelog dist/${LUMENREST_APP_ID}.metainfo.xml)
+file(STRINGS dist/changelog LUMENREST_CHANGELOG_TOP LIMIT_COUNT 1)
+file(READ dist/${LUMENREST_APP_ID}.metainfo.xml LUMENREST_METAINFO)
+if(NOT LUMENREST_CHANGELOG_TOP MATCHES "^lumenrest \\(${PROJECT_VERSION}\\) "
+   OR NOT LUMENREST_METAINFO MATCHES "<release version=\"${PROJECT_VERSION}\"")
+  message(FATAL_ERROR "dist/changelog and dist/${LUMENREST_APP_ID}.metainfo.xml need an entry for ${PROJECT_VERSION}")
+endif()
+
 find_package(Qt6 REQUIRED COMPONENTS Svg)
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
 
