@@ -1,10 +1,11 @@
 # make run   - install what is missing, build (card database included) and start Lumenrest
 # make test  - install what is missing, build and run every test
 # make bench - build and run the benchmarks
+# make package - build build/lumenrest_<version>_amd64.deb
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: run test bench deps configure build clean
+.PHONY: run test bench package deps configure build clean
 
 deps:
 	@scripts/install-deps
@@ -20,6 +21,9 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+package: build
+	@cmake --build $(BUILD) --target package
 
 bench:
 	@scripts/install-deps --bench

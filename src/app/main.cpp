@@ -19,6 +19,8 @@ int main(int argc, char** argv)
     QtAppPaths paths;
     QApplication::setOrganizationName(QStringLiteral("Vellacourt"));
     QApplication::setApplicationName(paths.baseName());
+    // Lets window managers and Wayland match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vellacourt.Lumenrest"));
     QApplication::setWindowIcon(ProgramIcon::icon());
 
     QtDialogs dialogs;

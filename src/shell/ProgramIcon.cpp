@@ -34,11 +34,9 @@ QPainterPath star(QPointF centre, qreal outer, qreal inner, int points)
 
 } // namespace
 
-QImage image(int size)
+void paint(QPainter& p, int size)
 {
-    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const qreal s = size;
     const bool small = size < 32;
@@ -80,6 +78,15 @@ QImage image(int size)
         p.drawPath(star(QPointF(centre.x(), card.top() + card.height() * 0.17), r, r * 0.4, 4));
         p.drawPath(star(QPointF(centre.x(), card.bottom() - card.height() * 0.17), r, r * 0.4, 4));
     }
+    p.restore();
+}
+
+QImage image(int size)
+{
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    paint(p, size);
     p.end();
     return img;
 }
