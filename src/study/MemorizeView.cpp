@@ -69,6 +69,8 @@ MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     nameFont.setBold(true);
     lblCardNameMemorize->setFont(nameFont);
+    // An overlong name is clipped rather than widening the window.
+    lblCardNameMemorize->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Both boxes share one size, so the reversed box is the upright one turned pixel for pixel.
     picCardMemorize = new PictureBox(this);
     picCardMemorize->setObjectName(QStringLiteral("picCardMemorize"));
