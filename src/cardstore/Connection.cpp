@@ -23,8 +23,10 @@ Connection::Connection(const QString& path)
     : m_path(path)
 {
     const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
+    if (!info.exists())
         fail(QStringLiteral("The card database \"%1\" was not found.").arg(QDir::toNativeSeparators(path)));
+    if (info.isDir())
+        fail(QStringLiteral("The card database \"%1\" is a folder, not a file.").arg(QDir::toNativeSeparators(path)));
 
     const QByteArray native = QFile::encodeName(path);
     int rc = sqlite3_open_v2(native.constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr);

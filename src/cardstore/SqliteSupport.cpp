@@ -40,17 +40,15 @@ QVariant columnValue(sqlite3_stmt* stmt, int i)
     }
 }
 
-void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value)
+namespace {
+int bindAny(sqlite3_stmt* stmt, int index, const QVariant& value)
 {
-    if (!value.isValid() || value.isNull()) {
-        sqlite3_bind_null(stmt, index);
-        return;
-    }
+    if (!value.isValid() || value.isNull())
+        return sqlite3_bind_null(stmt, index);
     switch (value.typeId()) {
     case QMetaType::QByteArray: {
         const QByteArray bytes = value.toByteArray();
-        sqlite3_bind_blob64(stmt, index, bytes.constData(), sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT);
-        break;
+        return sqlite3_bind_blob64(stmt, index, bytes.constData(), sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT);
     }
     case QMetaType::Int:
     case QMetaType::UInt:
@@ -59,19 +57,26 @@ void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value)
     case QMetaType::Short:
     case QMetaType::UShort:
     case QMetaType::Bool:
-        sqlite3_bind_int64(stmt, index, value.toLongLong());
-        break;
+        return sqlite3_bind_int64(stmt, index, value.toLongLong());
     case QMetaType::Double:
     case QMetaType::Float:
-        sqlite3_bind_double(stmt, index, value.toDouble());
-        break;
+        return sqlite3_bind_double(stmt, index, value.toDouble());
     default: {
         const QByteArray utf8 = value.toString().toUtf8();
-        sqlite3_bind_text64(stmt, index, utf8.constData(), sqlite3_uint64(utf8.size()), SQLITE_TRANSIENT,
-                            SQLITE_UTF8);
-        break;
+        return sqlite3_bind_text64(stmt, index, utf8.constData(), sqlite3_uint64(utf8.size()), SQLITE_TRANSIENT,
+                                   SQLITE_UTF8);
     }
     }
+}
+} // namespace
+
+void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value)
+{
+    const int rc = bindAny(stmt, index, value);
+    if (rc != SQLITE_OK)
+        fail(QStringLiteral("The card database could not take value %1 of the row: %2")
+                 .arg(index)
+                 .arg(sqliteMessage(nullptr, rc)));
 }
 
 QString quoted(const QString& identifier)

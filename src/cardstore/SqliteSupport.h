@@ -12,6 +12,8 @@ namespace modDB::detail {
 QString sqliteMessage(sqlite3* db, int code);
 [[noreturn]] void fail(const QString& text);
 QVariant columnValue(sqlite3_stmt* stmt, int i);
+// Binds a value to a statement parameter; throws when SQLite refuses it (too big, no such
+// parameter), so a refused value is never written as NULL.
 void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value);
 QString quoted(const QString& identifier);
 

@@ -302,9 +302,11 @@ void frmMain::cmdNav_Click(int Index)
 bool frmMain::openDeck()
 {
     const QString query = objectives->BuildCardQuery();
+    const QString path = modDB::cardDatabasePath(m_svc.paths->executableDir());
     try {
-        modDB::OpenCardDatabase(modDB::CardConnection, modDB::cardDatabasePath(m_svc.paths->executableDir()));
+        modDB::OpenCardDatabase(modDB::CardConnection, path);
         modDB::OpenRecordset(modDB::DeckRecordset, modDB::CardConnection, query);
+        modDB::RequireCardFields(*modDB::DeckRecordset, path);
         return true;
     } catch (const modDB::DbError& e) {
         // No stale deck stays in use after a failed open.
