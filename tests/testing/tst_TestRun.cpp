@@ -2,6 +2,21 @@
 
 #include <QFile>
 #include <QImage>
+#include <QSignalSpy>
+
+namespace {
+// The card a generated text belongs to: "Upright meaning of card 7." or "c7 keyword 3".
+int cardOf(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("(?:card |^c)(\\d+)"));
+    return number.match(text).captured(1).toInt();
+}
+
+QSet<int> askedCards(const TestFields& f)
+{
+    return f.AskedCardIDs ? QSet<int>(f.AskedCardIDs->begin(), f.AskedCardIDs->end()) : QSet<int>();
+}
+} // namespace
 
 class TestTestRun : public QObject {
     Q_OBJECT
@@ -31,7 +46,6 @@ private Q_SLOTS:
 
         QPlainTextEdit* text = f.w->resultsView->txtResult; // columns stay columns
         QVERIFY(ResultsView::isMonospaced(text->font()) && text->lineWrapMode() == QPlainTextEdit::NoWrap);
-        QCOMPARE(f.w->resultsView->Command5->text(), QStringLiteral("Save Current Result"));
         QFile file(f.fakes.paths.dir.path() + "/report.txt");
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(500, 'x')) == 500);
         file.close();
@@ -200,6 +214,132 @@ private Q_SLOTS:
             QVERIFY(reversed->isEnabled() == (type == 0) && reversed->isChecked() == value);
             f.start();
             QCOMPARE(f.screen().descriptionInFront(), type == 0);
+        }
+    }
+
+    // What the run tells the rest of the program: each answer judged against the question
+    // as asked, with the card picked by mistake or the other cards whose keywords were ticked.
+    void answersAsValues_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("rightOnes"); // description: 1 right, 0 wrong; keywords: right ticks
+        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("maxScore");
+        QTest::addColumn<int>("mistakenFor"); // 0: none
+        QTest::newRow("description right") << 0 << 1 << 1 << 1 << 0;
+        QTest::newRow("description wrong") << 0 << 0 << 0 << 1 << 2; // option 3 shows card 2's meaning
+        QTest::newRow("keywords all right") << 1 << 3 << 3 << 3 << 0;
+        QTest::newRow("keywords one right") << 1 << 1 << 1 << 3 << 0;
+    }
+    void answersAsValues()
+    {
+        QFETCH(int, type);
+        QFETCH(int, rightOnes);
+        QFETCH(int, score);
+        QFETCH(int, maxScore);
+        QFETCH(int, mistakenFor);
+        TestRunFixture f(MainWindowFixture::smallDeck(), type);
+        f.choose(true, false); // cards 1, 2 and 3
+        if (type == 0)
+            f.plan({1}, 3, 0, 2, {2, 3});
+        else
+            f.script() = {TestRunFixture::position(1, 3)};
+        QSignalSpy started(f.w->testRun, &TestRun::testStarted), recorded(f.w->testRun, &TestRun::answerRecorded),
+            ended(f.w->testRun, &TestRun::testEnded);
+        f.start();
+        QCOMPARE(started.size(), 1);
+        QCOMPARE(started[0][0].value<TestType>(), TestType(type));
+        QCOMPARE(started[0][2].toInt(), 3);
+
+        const Question q = f.w->testRun->question();
+        QCOMPARE(q.cardId, 1);
+        for (const auto& choice : q.options) // every offered text names the card it came from
+            QVERIFY(choice.text.isEmpty() || cardOf(choice.text) == choice.cardId);
+        for (const auto& choice : q.boxes)
+            QVERIFY(choice.text.isEmpty() || cardOf(choice.text) == choice.cardId);
+        QList<int> otherCards; // of the distractors the learner is about to tick
+        if (type == 0) {
+            f.answer(rightOnes == 1);
+        } else {
+            f.tickKeywords(rightOnes, false);
+            for (int box = 0; box < 20; ++box)
+                if (f.screen().chkKeywords[box]->isChecked() && !q.rightBoxes.contains(box)
+                    && !otherCards.contains(cardOf(f.screen().chkKeywords[box]->text())))
+                    otherCards << cardOf(f.screen().chkKeywords[box]->text());
+            f.next();
+        }
+        QCOMPARE(recorded.size(), 1);
+        QCOMPARE(recorded[0][0].value<Question>().cardId, 1);
+        const Answer a = recorded[0][1].value<Answer>();
+        QCOMPARE(a.score, score);
+        QCOMPARE(a.maxScore, maxScore);
+        QCOMPARE(a.mistakenFor.value_or(0), mistakenFor);
+        QCOMPARE(a.otherCardsTicked, otherCards);
+        QVERIFY(type == 0 || otherCards.isEmpty() == (rightOnes == 3));
+        QVERIFY(a.answeredAt.isValid() && a.answeredAt.timeSpec() == Qt::UTC && a.seconds >= 0);
+        QCOMPARE(f.fields().QuestionScores->front(), score);
+        QCOMPARE(ended.size(), 0);
+        for (int more = 0; more < 2; ++more)
+            type == 0 ? f.answer() : f.tickKeywords(3);
+        QCOMPARE(recorded.size(), 3);
+        QCOMPARE(ended.size(), 1);
+    }
+
+    // A drill asks exactly the given cards known to the card table, whatever the objectives
+    // say, and leaves them as they were; the Memorize Cards tab then walks the same cards.
+    void drillAsksTheGivenCards()
+    {
+        TestRunFixture f(MainWindowFixture::smallDeck(), 0, 0, true);
+        f.choose(false, false, "P"); // no arcana at all
+        f.start();
+        QCOMPARE(f.fakes.dialogs.lastText(), QStringLiteral("Select at least one option."));
+        auto objectives = [&] {
+            QString s;
+            for (QCheckBox* box : f.w->objectives->findChildren<QCheckBox*>())
+                s += QString::number(box->isChecked()) + QString::number(box->isEnabled());
+            return s;
+        };
+        const QString before = objectives();
+        QSignalSpy started(f.w->testRun, &TestRun::testStarted);
+        f.w->testRun->startDrill({3, 1, 4});
+        f.answer(); // abandoned by the next drill
+        f.w->testRun->startDrill({7, 99, 2, 7});
+        QCOMPARE(started.size(), 2);
+        QCOMPARE(started[1][2].toInt(), 2);
+        QCOMPARE(f.tab(), 3);
+        QCOMPARE(f.availability(), QStringLiteral("11110"));
+        QVERIFY(!modGlobals::IsLongArrayInitialised(f.fields().AskedCardIDs));
+        // Two cards: the third meaning of a Beginner question comes from the rest of the table.
+        const Question q = f.w->testRun->question();
+        int outside = -1;
+        for (int i = q.low; i <= q.high; ++i)
+            if (!QList<int>{2, 7}.contains(cardOf(f.screen().optAnswer[i]->text())))
+                outside = i;
+        QVERIFY(outside >= 0 && f.screen().optAnswer[outside]->isEnabled());
+        QTest::mouseClick(f.screen().optAnswer[outside], Qt::LeftButton);
+        QSignalSpy recorded(f.w->testRun, &TestRun::answerRecorded);
+        f.next();
+        QCOMPARE(recorded[0][1].value<Answer>().mistakenFor.value_or(0), cardOf(q.options[outside].text));
+        f.answer();
+        QCOMPARE(f.tab(), 4);
+        QCOMPARE(askedCards(f.fields()), QSet<int>({2, 7}));
+        QCOMPARE(objectives(), before);
+
+        f.w->SSTab1->setCurrentIndex(2);
+        QCOMPARE(f.w->memorize->lblCardNameMemorize->text(), QStringLiteral("Card 2"));
+        QTest::mouseClick(f.w->memorize->cmdNext, Qt::LeftButton);
+        QCOMPARE(f.w->memorize->lblCardNameMemorize->text(), QStringLiteral("Card 7"));
+    }
+
+    // No known card at all: the empty deck's message, and no test.
+    void drillOfUnknownCards()
+    {
+        for (const QList<int>& ids : {QList<int>{}, QList<int>{0, 99}}) {
+            TestRunFixture f;
+            f.w->testRun->startDrill(ids);
+            QVERIFY(f.fakes.dialogs.lastText().startsWith(QStringLiteral("There are no cards to test")));
+            QCOMPARE(f.tab(), 1);
+            QCOMPARE(f.availability(), QStringLiteral("11000"));
         }
     }
 
