@@ -5,13 +5,6 @@
 #include <QSignalSpy>
 
 namespace {
-// The card a generated text belongs to: "Upright meaning of card 7." or "c7 keyword 3".
-int cardOf(const QString& text)
-{
-    static const QRegularExpression number(QStringLiteral("(?:card |^c)(\\d+)"));
-    return number.match(text).captured(1).toInt();
-}
-
 QSet<int> askedCards(const TestFields& f)
 {
     return f.AskedCardIDs ? QSet<int>(f.AskedCardIDs->begin(), f.AskedCardIDs->end()) : QSet<int>();
@@ -29,14 +22,27 @@ private Q_SLOTS:
         f.plan({1}, 3, 0, 2, {2, 3}, false);
         f.plan({2}, 3, 0, 4, {1, 3}, true);
         f.plan({3}, 3, 0, 3, {1, 2}, false);
+        QSignalSpy started(f.w->testRun, &TestRun::testStarted), recorded(f.w->testRun, &TestRun::answerRecorded);
+        int endedAt = -1; // messages shown when the test ended
+        QObject::connect(f.w->testRun, &TestRun::testEnded, [&] { endedAt = int(f.fakes.dialogs.messages.size()); });
         f.start();
+        QCOMPARE(started.takeFirst(), QVariantList({QVariant::fromValue(TestType::Description), 0, 3}));
+        QVERIFY(f.choicesComeFromTheirCards(f.w->testRun->question()));
         QCOMPARE(f.tab(), 3);
         QCOMPARE(f.availability(), QStringLiteral("11110"));
         QCOMPARE(f.w->focusWidget(), static_cast<QWidget*>(f.screen().picResult));
         f.answer(true);
-        f.answer(false);
+        f.answer(false); // picks option 2, the meaning of the card at position 1
         f.answer(true);
         QVERIFY(f.script().empty()); // every draw as planned
+        QCOMPARE(recorded.size(), 3);
+        for (int q = 0; q < 3; ++q) {
+            const Answer a = TestRunFixture::answerOf(recorded, q);
+            QCOMPARE(recorded[q][0].value<Question>().cardId, q + 1);
+            QCOMPARE(std::tuple(a.score, a.maxScore, a.mistakenFor.value_or(0)), std::tuple(q == 1 ? 0 : 1, 1, q == 1 ? 1 : 0));
+            QVERIFY(a.answeredAt.timeSpec() == Qt::UTC && a.answeredAt.isValid() && a.seconds >= 0);
+        }
+        QCOMPARE(endedAt, 0); // the report stands, before "Test Complete"
         QCOMPARE(f.tab(), 4);
         QCOMPARE(f.availability(), QStringLiteral("11101"));
         const auto& m = f.fakes.dialogs.messages.last();
@@ -182,16 +188,21 @@ private Q_SLOTS:
     // A start that cannot go ahead says why and leaves the Settings tab as it was.
     void refusedStarts()
     {
-        const QString messages[] = {"Select at least one option.", "no cards to test", ""};
-        const Dialogs::Icon icons[] = {Dialogs::Icon::None, Dialogs::Icon::Exclamation, Dialogs::Icon::Critical};
-        for (int cause = 0; cause < 3; ++cause) { // no arcana, no Cups in the database, unreadable
+        const QString messages[] = {"Select at least one option.", "no cards to test", "", "no cards to test", "no cards to test"};
+        const Dialogs::Icon icons[] = {Dialogs::Icon::None, Dialogs::Icon::Exclamation, Dialogs::Icon::Critical,
+                                       Dialogs::Icon::Exclamation, Dialogs::Icon::Exclamation};
+        // No arcana, no Cups in the database, unreadable, a drill of no card, of unknown cards only.
+        for (int cause = 0; cause < 5; ++cause) {
             TestRunFixture f(Fixtures::fullDeck().mid(0, 3));
             f.choose(cause == 2, cause == 1, "C");
             QFile file(modDB::cardDatabasePath(f.fakes.paths.dir.path()));
             if (cause == 2 && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
                 file.write(QByteArray(5000, 'x'));
             file.close();
-            f.start();
+            if (cause < 3)
+                f.start();
+            else
+                f.w->testRun->startDrill(cause == 3 ? QList<int>{} : QList<int>{0, 99});
             QCOMPARE(f.fakes.dialogs.messages.size(), 1);
             const auto& m = f.fakes.dialogs.messages.first();
             QVERIFY(m.text.contains(messages[cause]) && m.caption == QStringLiteral("Lumenrest"));
@@ -215,74 +226,6 @@ private Q_SLOTS:
             f.start();
             QCOMPARE(f.screen().descriptionInFront(), type == 0);
         }
-    }
-
-    // What the run tells the rest of the program: each answer judged against the question
-    // as asked, with the card picked by mistake or the other cards whose keywords were ticked.
-    void answersAsValues_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("rightOnes"); // description: 1 right, 0 wrong; keywords: right ticks
-        QTest::addColumn<int>("score");
-        QTest::addColumn<int>("maxScore");
-        QTest::addColumn<int>("mistakenFor"); // 0: none
-        QTest::newRow("description right") << 0 << 1 << 1 << 1 << 0;
-        QTest::newRow("description wrong") << 0 << 0 << 0 << 1 << 2; // option 3 shows card 2's meaning
-        QTest::newRow("keywords all right") << 1 << 3 << 3 << 3 << 0;
-        QTest::newRow("keywords one right") << 1 << 1 << 1 << 3 << 0;
-    }
-    void answersAsValues()
-    {
-        QFETCH(int, type);
-        QFETCH(int, rightOnes);
-        QFETCH(int, score);
-        QFETCH(int, maxScore);
-        QFETCH(int, mistakenFor);
-        TestRunFixture f(MainWindowFixture::smallDeck(), type);
-        f.choose(true, false); // cards 1, 2 and 3
-        if (type == 0)
-            f.plan({1}, 3, 0, 2, {2, 3});
-        else
-            f.script() = {TestRunFixture::position(1, 3)};
-        QSignalSpy started(f.w->testRun, &TestRun::testStarted), recorded(f.w->testRun, &TestRun::answerRecorded),
-            ended(f.w->testRun, &TestRun::testEnded);
-        f.start();
-        QCOMPARE(started.size(), 1);
-        QCOMPARE(started[0][0].value<TestType>(), TestType(type));
-        QCOMPARE(started[0][2].toInt(), 3);
-
-        const Question q = f.w->testRun->question();
-        QCOMPARE(q.cardId, 1);
-        for (const auto& choice : q.options) // every offered text names the card it came from
-            QVERIFY(choice.text.isEmpty() || cardOf(choice.text) == choice.cardId);
-        for (const auto& choice : q.boxes)
-            QVERIFY(choice.text.isEmpty() || cardOf(choice.text) == choice.cardId);
-        QList<int> otherCards; // of the distractors the learner is about to tick
-        if (type == 0) {
-            f.answer(rightOnes == 1);
-        } else {
-            f.tickKeywords(rightOnes, false);
-            for (int box = 0; box < 20; ++box)
-                if (f.screen().chkKeywords[box]->isChecked() && !q.rightBoxes.contains(box)
-                    && !otherCards.contains(cardOf(f.screen().chkKeywords[box]->text())))
-                    otherCards << cardOf(f.screen().chkKeywords[box]->text());
-            f.next();
-        }
-        QCOMPARE(recorded.size(), 1);
-        QCOMPARE(recorded[0][0].value<Question>().cardId, 1);
-        const Answer a = recorded[0][1].value<Answer>();
-        QCOMPARE(a.score, score);
-        QCOMPARE(a.maxScore, maxScore);
-        QCOMPARE(a.mistakenFor.value_or(0), mistakenFor);
-        QCOMPARE(a.otherCardsTicked, otherCards);
-        QVERIFY(type == 0 || otherCards.isEmpty() == (rightOnes == 3));
-        QVERIFY(a.answeredAt.isValid() && a.answeredAt.timeSpec() == Qt::UTC && a.seconds >= 0);
-        QCOMPARE(f.fields().QuestionScores->front(), score);
-        QCOMPARE(ended.size(), 0);
-        for (int more = 0; more < 2; ++more)
-            type == 0 ? f.answer() : f.tickKeywords(3);
-        QCOMPARE(recorded.size(), 3);
-        QCOMPARE(ended.size(), 1);
     }
 
     // A drill asks exactly the given cards known to the card table, whatever the objectives
@@ -313,13 +256,13 @@ private Q_SLOTS:
         const Question q = f.w->testRun->question();
         int outside = -1;
         for (int i = q.low; i <= q.high; ++i)
-            if (!QList<int>{2, 7}.contains(cardOf(f.screen().optAnswer[i]->text())))
+            if (!QList<int>{2, 7}.contains(TestRunFixture::cardOf(f.screen().optAnswer[i]->text())))
                 outside = i;
         QVERIFY(outside >= 0 && f.screen().optAnswer[outside]->isEnabled());
         QTest::mouseClick(f.screen().optAnswer[outside], Qt::LeftButton);
         QSignalSpy recorded(f.w->testRun, &TestRun::answerRecorded);
         f.next();
-        QCOMPARE(recorded[0][1].value<Answer>().mistakenFor.value_or(0), cardOf(q.options[outside].text));
+        QCOMPARE(recorded[0][1].value<Answer>().mistakenFor.value_or(0), TestRunFixture::cardOf(q.options[outside].text));
         f.answer();
         QCOMPARE(f.tab(), 4);
         QCOMPARE(askedCards(f.fields()), QSet<int>({2, 7}));
@@ -329,18 +272,6 @@ private Q_SLOTS:
         QCOMPARE(f.w->memorize->lblCardNameMemorize->text(), QStringLiteral("Card 2"));
         QTest::mouseClick(f.w->memorize->cmdNext, Qt::LeftButton);
         QCOMPARE(f.w->memorize->lblCardNameMemorize->text(), QStringLiteral("Card 7"));
-    }
-
-    // No known card at all: the empty deck's message, and no test.
-    void drillOfUnknownCards()
-    {
-        for (const QList<int>& ids : {QList<int>{}, QList<int>{0, 99}}) {
-            TestRunFixture f;
-            f.w->testRun->startDrill(ids);
-            QVERIFY(f.fakes.dialogs.lastText().startsWith(QStringLiteral("There are no cards to test")));
-            QCOMPARE(f.tab(), 1);
-            QCOMPARE(f.availability(), QStringLiteral("11000"));
-        }
     }
 
     void pendingEventsCannotReenterTheDraw()
