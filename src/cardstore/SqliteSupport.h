@@ -10,7 +10,7 @@ struct sqlite3_stmt;
 namespace modDB::detail {
 
 QString sqliteMessage(sqlite3* db, int code);
-[[noreturn]] void fail(const QString& text);
+[[noreturn]] void fail(const QString& text, int code = 0);
 QVariant columnValue(sqlite3_stmt* stmt, int i);
 void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value);
 QString quoted(const QString& identifier);
