@@ -168,6 +168,11 @@ void ProgressStore::report(const QString& text)
     Q_EMIT problemChanged(m_problem);
 }
 
+void ProgressStore::reportReadOnly()
+{
+    report(QStringLiteral("The progress file \"%1\" is read-only; your answers are not saved.").arg(fileName()));
+}
+
 void ProgressStore::close()
 {
     m_db.reset();
@@ -185,6 +190,10 @@ bool ProgressStore::open(Use use)
         moveDamagedAside();
         if (m_unusable)
             return false;
+    }
+    if (use == Use::Write && QFileInfo::exists(m_path) && !QFileInfo(m_path).isWritable()) {
+        reportReadOnly();
+        return false;
     }
     if (!QFileInfo::exists(m_path)) {
         // First run: nothing to read, and the file waits for the first answer.
@@ -213,7 +222,7 @@ bool ProgressStore::openConnection(Use use)
             return false;
         }
         if (m_db->isReadOnly())
-            report(QStringLiteral("The progress file \"%1\" is read-only; your answers are not saved.").arg(fileName()));
+            reportReadOnly();
         return true;
     } catch (const modDB::DbError& e) {
         close();
@@ -226,6 +235,10 @@ bool ProgressStore::openConnection(Use use)
         }
         // A lock held past the timeout may clear; anything else will not in this run.
         m_unusable = e.code() != SQLITE_BUSY;
+        if (QFileInfo::exists(m_path) && !QFileInfo(m_path).isWritable()) {
+            reportReadOnly();
+            return false;
+        }
         report(QStringLiteral("The progress file \"%1\" cannot be used (%2); your answers are not saved.")
                    .arg(fileName(), QString::fromUtf8(sqlite3_errstr(e.code()))));
         return false;

@@ -83,7 +83,8 @@ private:
     void prepareSchema();
     void moveDamagedAside();
     void close();
-    void report(const QString& reason);
+    void report(const QString& text);
+    void reportReadOnly();
     QString fileName() const;
 
     QString m_path;
