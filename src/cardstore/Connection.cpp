@@ -54,7 +54,8 @@ Connection::Connection(const QString& path, Plain plain)
     : m_path(path)
 {
     const QByteArray native = QFile::encodeName(path);
-    const int flags = SQLITE_OPEN_READWRITE | (plain.create ? SQLITE_OPEN_CREATE : 0);
+    // One thread uses a connection at a time: no locking inside SQLite for each call.
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (plain.create ? SQLITE_OPEN_CREATE : 0);
     int rc = sqlite3_open_v2(native.constData(), &m_db, flags, nullptr);
     // A damaged file shows only at the first statement that reads it.
     if (rc == SQLITE_OK)

@@ -1,6 +1,7 @@
 #include "progress/MemoryModel.h"
 
 #include <QSet>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <limits>
@@ -19,23 +20,38 @@ qint64 floorDiv(qint64 a, qint64 b)
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
-// The local calendar day of a moment. Asking the time zone for every answer is slow, and
-// offsets only change on a quarter hour, so the offset is kept per quarter hour.
+// The local calendar day of a moment. Asking the C library for every answer costs a file
+// lookup each time, so the offset is kept until the zone's next transition.
 class LocalDays {
 public:
     qint64 julianDay(const QDateTime& utc)
     {
         const qint64 ms = utc.toMSecsSinceEpoch();
-        const qint64 bucket = floorDiv(ms, kQuarterHourMs);
-        if (bucket != m_bucket) {
-            m_bucket = bucket;
-            m_offsetMs = qint64(utc.toLocalTime().offsetFromUtc()) * 1000;
-        }
+        if (ms < m_from || ms >= m_until)
+            refresh(utc, ms);
         return kEpochJulianDay + floorDiv(ms + m_offsetMs, kDayMs);
     }
 
 private:
-    qint64 m_bucket = std::numeric_limits<qint64>::min();
+    void refresh(const QDateTime& utc, qint64 ms)
+    {
+        if (!m_zone.isValid()) {
+            // No zone data: ask for each quarter hour, on which offsets change.
+            m_from = floorDiv(ms, kQuarterHourMs) * kQuarterHourMs;
+            m_until = m_from + kQuarterHourMs;
+            m_offsetMs = qint64(utc.toLocalTime().offsetFromUtc()) * 1000;
+            return;
+        }
+        m_offsetMs = qint64(m_zone.offsetFromUtc(utc)) * 1000;
+        const QTimeZone::OffsetData before = m_zone.previousTransition(utc.addMSecs(1));
+        const QTimeZone::OffsetData after = m_zone.nextTransition(utc);
+        m_from = before.atUtc.isValid() ? before.atUtc.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
+        m_until = after.atUtc.isValid() ? after.atUtc.toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
+    }
+
+    QTimeZone m_zone = QTimeZone::systemTimeZone();
+    qint64 m_from = 0;
+    qint64 m_until = 0; // empty: the first answer looks the offset up
     qint64 m_offsetMs = 0;
 };
 
