@@ -1,5 +1,8 @@
 #include "progress/ProgressStore.h"
 
+#include "progress/AnswerCsv.h"
+#include "progress/SaveWhole.h"
+
 #include "cardstore/Connection.h"
 #include "cardstore/DbError.h"
 #include "cardstore/SqliteSupport.h"
@@ -10,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -85,27 +87,6 @@ QDateTime parseUtc(const char* s, int n)
         }
     }
     return QDateTime::fromString(QString::fromUtf8(s, n), Qt::ISODate).toUTC();
-}
-
-QByteArray csvField(const QString& text)
-{
-    QByteArray bytes = text.toUtf8();
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\r') || bytes.contains('\n'))
-        bytes = '"' + bytes.replace("\"", "\"\"") + '"';
-    return bytes;
-}
-
-// Writes a file whole: either all bytes land or the old file stays as it was. The final flush
-// is checked before commit(), which in Qt 6.4 would rename a half-written file after a full disk.
-bool saveWhole(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
-        return true;
-    if (error)
-        *error = QStringLiteral("\"%1\" could not be written: %2").arg(native(path), file.errorString());
-    file.cancelWriting();
-    return false;
 }
 
 QString stamp()
@@ -398,37 +379,11 @@ QVector<AnswerRecord> ProgressStore::readLog()
     return log;
 }
 
-void ProgressStore::writeCsv(QIODevice& out, const QVector<AnswerRecord>& log, const CardNames& names)
-{
-    QByteArray text = "answered_at,test_id,card_id,card_name,reversed,test_type,level,score,max_score,mistaken_for,"
-                      "seconds\r\n";
-    for (const AnswerRecord& a : log) {
-        const QStringList fields = {utcText(a.answeredAt),
-                                    QString::number(a.testId),
-                                    QString::number(a.cardId),
-                                    names ? names(a.cardId) : QString(),
-                                    QString::number(a.reversed ? 1 : 0),
-                                    testTypeText(a.testType),
-                                    QString::number(a.level),
-                                    QString::number(a.score),
-                                    QString::number(a.maxScore),
-                                    a.mistakenFor > 0 ? QString::number(a.mistakenFor) : QString(),
-                                    QString::number(a.seconds, 'g', QLocale::FloatingPointShortest)};
-        for (int i = 0; i < fields.size(); ++i) {
-            if (i)
-                text += ',';
-            text += csvField(fields[i]);
-        }
-        text += "\r\n";
-    }
-    out.write(text);
-}
-
 bool ProgressStore::exportCsv(const QString& target, const CardNames& names, QString* error)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    writeCsv(buffer, readLog(), names);
+    writeAnswersCsv(buffer, readLog(), names);
     return saveWhole(target, buffer.data(), error);
 }
 
@@ -466,7 +421,7 @@ bool ProgressStore::backUp(const QString& target, QString* error)
     }
 }
 
-ProgressStore::BackupInfo ProgressStore::inspectBackup(const QString& source)
+ProgressStore::BackupInfo ProgressStore::checkBackup(const QString& source)
 {
     BackupInfo info;
     // A copy, so that looking at the file never changes it (opening it could run its journal).
@@ -501,7 +456,7 @@ bool ProgressStore::restore(const QString& source, QString* error, QString* kept
             *error = text;
         return false;
     };
-    const BackupInfo info = inspectBackup(source);
+    const BackupInfo info = checkBackup(source);
     if (!info.ok)
         return failWith(info.error);
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))

@@ -4,17 +4,15 @@
 // the file appears with the first answer. A file that cannot be used never stops a test: every
 // call returns quietly and problemChanged() says once what is wrong.
 
+#include "progress/AnswerCsv.h"
 #include "progress/AnswerRecord.h"
 
 #include <QObject>
 #include <QString>
 #include <QVector>
 
-#include <functional>
 #include <memory>
 #include <optional>
-
-class QIODevice;
 
 namespace modDB {
 class Connection;
@@ -50,9 +48,7 @@ public:
     // Every answer in the order written; empty when there is no file yet or it cannot be read.
     QVector<AnswerRecord> readLog();
 
-    // Every answer as CSV (RFC 4180, UTF-8, CRLF), with the card names the caller gives.
-    using CardNames = std::function<QString(int cardId)>;
-    static void writeCsv(QIODevice& out, const QVector<AnswerRecord>& log, const CardNames& names);
+    // Every answer as CSV, with the card names the caller gives.
     bool exportCsv(const QString& target, const CardNames& names, QString* error);
 
     // A consistent copy of the whole store as one self-contained file.
@@ -64,7 +60,7 @@ public:
         int answers = 0;
         QString error;
     };
-    static BackupInfo inspectBackup(const QString& source);
+    static BackupInfo checkBackup(const QString& source);
     // Replaces the store by a backup (the caller has asked the user). The replaced file is kept
     // as progress.sqlite.<yyyy-MM-dd-hhmmss>.bak beside it; keptAs receives its path.
     bool restore(const QString& source, QString* error, QString* keptAs = nullptr);

@@ -196,7 +196,7 @@ private Q_SLOTS:
         QBuffer out;
         out.open(QIODevice::WriteOnly);
         const QHash<int, QString> names = {{1, "The Magician"}, {2, "The \"High\" Priestess, II"}};
-        ProgressStore::writeCsv(out, log, [&names](int id) { return names.value(id); });
+        writeAnswersCsv(out, log, [&names](int id) { return names.value(id); });
         QCOMPARE(out.data(),
                  QByteArray("answered_at,test_id,card_id,card_name,reversed,test_type,level,score,max_score,"
                             "mistaken_for,seconds\r\n"
@@ -216,7 +216,7 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(backup).mid(18, 2), QByteArray("\x01\x01"));
 
         store.recordAnswer(answer(3, 1));
-        const ProgressStore::BackupInfo info = ProgressStore::inspectBackup(backup);
+        const ProgressStore::BackupInfo info = ProgressStore::checkBackup(backup);
         QVERIFY(info.ok);
         QCOMPARE(info.answers, 2);
         QString kept;
@@ -225,7 +225,7 @@ private Q_SLOTS:
         QCOMPARE(store.readLog()[1].mistakenFor, 9);
         QVERIFY(QFileInfo(kept).fileName().startsWith("progress.sqlite."));
         QVERIFY(kept.endsWith(".bak"));
-        QCOMPARE(ProgressStore::inspectBackup(kept).answers, 3);
+        QCOMPARE(ProgressStore::checkBackup(kept).answers, 3);
         // The test that was running goes on in the restored file.
         QVERIFY(store.recordAnswer(answer(4, 1)));
         QCOMPARE(store.readLog().size(), 3);
@@ -234,7 +234,7 @@ private Q_SLOTS:
         QVERIFY(junk.open(QIODevice::WriteOnly));
         junk.write("not a database at all");
         junk.close();
-        QVERIFY(!ProgressStore::inspectBackup(junk.fileName()).ok);
+        QVERIFY(!ProgressStore::checkBackup(junk.fileName()).ok);
         QVERIFY(!store.restore(junk.fileName(), &error));
         QCOMPARE(store.readLog().size(), 3);
     }
