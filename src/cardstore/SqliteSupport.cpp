@@ -15,9 +15,9 @@ QString sqliteMessage(sqlite3* db, int code)
     return QString::fromUtf8(sqlite3_errstr(code));
 }
 
-[[noreturn]] void fail(const QString& text)
+[[noreturn]] void fail(const QString& text, int code)
 {
-    throw DbError(text.toStdString());
+    throw DbError(text.toStdString(), code);
 }
 
 QVariant columnValue(sqlite3_stmt* stmt, int i)
@@ -89,8 +89,8 @@ Statement::Statement(sqlite3* db, const QString& sql)
     const QByteArray utf8 = sql.toUtf8();
     const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr);
     if (rc != SQLITE_OK)
-        fail(QStringLiteral("The card database could not run the query \"%1\": %2")
-                 .arg(sql, sqliteMessage(db, rc)));
+        fail(QStringLiteral("The database could not run the query \"%1\": %2").arg(sql, sqliteMessage(db, rc)),
+             rc);
 }
 
 Statement::~Statement()
