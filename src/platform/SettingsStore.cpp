@@ -1,9 +1,107 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/CheckedSave.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
 const QString kOrganisation = QStringLiteral("Vellacourt");
+
+bool isHexDigit(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// A group or key name: plain letters, digits, "_", "-" and "." as they are; "/" as "\";
+// anything else as %XX or %UXXXX.
+void appendKey(QByteArray& out, QStringView key)
+{
+    for (const QChar qc : key) {
+        const char16_t c = qc.unicode();
+        if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_'
+            || c == u'-' || c == u'.')
+            out += char(c);
+        else if (c == u'/')
+            out += '\\';
+        else if (c <= 0xFF)
+            out += '%' + QByteArray::number(c, 16).toUpper().rightJustified(2, '0');
+        else
+            out += "%U" + QByteArray::number(c, 16).toUpper().rightJustified(4, '0');
+    }
+}
+
+// A text value: backslash escapes for "\", '"' and control characters, UTF-8 for the
+// rest, in double quotes when it holds ";", "," or "=" (else it would read as a list) or
+// starts or ends with a blank. A leading "@" is doubled so that it reads as text.
+void appendValue(QByteArray& out, const QString& value)
+{
+    QByteArray v;
+    if (value.startsWith(u'@'))
+        v += '@';
+    bool quote = false;
+    bool hexBefore = false; // a hex digit right after \x.. would extend that escape
+    for (const QChar qc : value) {
+        const char16_t c = qc.unicode();
+        quote = quote || c == u';' || c == u',' || c == u'=';
+        if (hexBefore && isHexDigit(c)) {
+            v += "\\x" + QByteArray::number(c, 16);
+            continue;
+        }
+        hexBefore = false;
+        switch (c) {
+        case u'\\': v += "\\\\"; break;
+        case u'"': v += "\\\""; break;
+        case u'\a': v += "\\a"; break;
+        case u'\b': v += "\\b"; break;
+        case u'\f': v += "\\f"; break;
+        case u'\n': v += "\\n"; break;
+        case u'\r': v += "\\r"; break;
+        case u'\t': v += "\\t"; break;
+        case u'\v': v += "\\v"; break;
+        default:
+            if (c < 0x20) {
+                v += "\\x" + QByteArray::number(c, 16);
+                hexBefore = true;
+            } else {
+                v += QStringView(&qc, 1).toUtf8();
+            }
+        }
+    }
+    if (quote || v.startsWith(' ') || v.endsWith(' '))
+        v = '"' + v + '"';
+    out += v;
+}
+
+} // namespace
+
+QByteArray QtSettingsStore::iniText(const QMap<QString, QString>& values)
+{
+    // Groups in order, [General] (keys without a group) first; keys in order inside each.
+    QMap<QString, QMap<QString, QString>> groups;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        const qsizetype slash = it.key().indexOf(u'/');
+        if (slash < 0)
+            groups[QString()][it.key()] = it.value();
+        else
+            groups[it.key().left(slash)][it.key().mid(slash + 1)] = it.value();
+    }
+    QByteArray out;
+    for (auto g = groups.cbegin(); g != groups.cend(); ++g) {
+        if (!out.isEmpty())
+            out += '\n';
+        out += '[';
+        appendKey(out, g.key().isEmpty() ? QStringLiteral("General") : g.key());
+        out += "]\n";
+        for (auto it = g->cbegin(); it != g->cend(); ++it) {
+            appendKey(out, it.key());
+            out += '=';
+            appendValue(out, it.value());
+            out += '\n';
+        }
+    }
+    return out;
 }
 
 QString QtSettingsStore::GetSetting(const QString& application, const QString& section, const QString& key,
@@ -14,10 +112,30 @@ QString QtSettingsStore::GetSetting(const QString& application, const QString& s
     return settings.value(key, defaultValue).toString();
 }
 
-void QtSettingsStore::SaveSetting(const QString& application, const QString& section, const QString& key,
-                                  const QString& value)
+QString QtSettingsStore::SaveSetting(const QString& application, const QString& section, const QString& key,
+                                     const QString& value)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, application);
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    // Not a file of ours there: the registry, or the system's preferences service.
     settings.beginGroup(section);
     settings.setValue(key, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError ? QString() : QStringLiteral("the settings store refused the value");
+#else
+    QMap<QString, QString> values;
+    const QStringList keys = settings.allKeys();
+    for (const QString& k : keys) {
+        const QVariant v = settings.value(k);
+        values.insert(k, v.typeId() == QMetaType::QStringList ? v.toStringList().join(QStringLiteral(", ")) : v.toString());
+    }
+    values.insert(section + u'/' + key, value);
+    const QString path = settings.fileName();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return QStringLiteral("the folder of \"%1\" could not be made").arg(QDir::toNativeSeparators(path));
+    const QString error = CheckedSave::save(path, iniText(values));
+    if (error.isEmpty())
+        return {};
+    return QStringLiteral("\"%1\" could not be written (%2)").arg(QDir::toNativeSeparators(path), error);
+#endif
 }

@@ -171,7 +171,7 @@ private Q_SLOTS:
         QTest::newRow("dollar") << "/tmp/$HOME/Lumenrest" << "\"/tmp/\\\\$HOME/Lumenrest\" /STARTUP";
         QTest::newRow("backquote") << "/tmp/`id`/Lumenrest" << "\"/tmp/\\\\`id\\\\`/Lumenrest\" /STARTUP";
         QTest::newRow("backslash") << "/tmp/a\\b/Lumenrest" << "\"/tmp/a\\\\\\\\b/Lumenrest\" /STARTUP";
-        QTest::newRow("percent") << "/tmp/%f 100%/Lumenrest" << "\"/tmp/%%f 100%%/Lumenrest\" /STARTUP";
+        QTest::newRow("percent") << "/tmp/%f 100%/Lumenrest" << "/usr/bin/env \"/tmp/%%f 100%%/Lumenrest\" /STARTUP";
         QTest::newRow("line break and tab") << "/tmp/a\nb\tc/Lumenrest" << "\"/tmp/a\\nb\\tc/Lumenrest\" /STARTUP";
         QTest::newRow("non-ASCII") << QStringLiteral("/home/zoë/Tarot 🂡/Lumenrest")
                                    << QStringLiteral("\"/home/zoë/Tarot 🂡/Lumenrest\" /STARTUP");
