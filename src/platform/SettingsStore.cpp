@@ -2,7 +2,9 @@
 
 #include "platform/CheckedSave.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -42,7 +44,8 @@ void appendValue(QByteArray& out, const QString& value)
         v += '@';
     bool quote = false;
     bool hexBefore = false; // a hex digit right after \x.. would extend that escape
-    for (const QChar qc : value) {
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar qc = value[i];
         const char16_t c = qc.unicode();
         quote = quote || c == u';' || c == u',' || c == u'=';
         if (hexBefore && isHexDigit(c)) {
@@ -65,7 +68,10 @@ void appendValue(QByteArray& out, const QString& value)
                 v += "\\x" + QByteArray::number(c, 16);
                 hexBefore = true;
             } else {
-                v += QStringView(&qc, 1).toUtf8();
+                // A character beyond the first plane is two UTF-16 units, encoded together.
+                const qsizetype units = qc.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate() ? 2 : 1;
+                v += QStringView(value).sliced(i, units).toUtf8();
+                i += units - 1;
             }
         }
     }
@@ -133,9 +139,22 @@ QString QtSettingsStore::SaveSetting(const QString& application, const QString& 
     const QString path = settings.fileName();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return QStringLiteral("the folder of \"%1\" could not be made").arg(QDir::toNativeSeparators(path));
-    const QString error = CheckedSave::save(path, iniText(values));
-    if (error.isEmpty())
+    const QFileInfo before(path);
+    const QDateTime stampBefore = before.lastModified();
+    const QByteArray text = iniText(values);
+    const QString error = CheckedSave::save(path, text);
+    if (error.isEmpty()) {
+        // QSettings keeps the file it read last and reads it again only when its size or its
+        // time stamp (to the millisecond) changed: a rewrite of the same size within the same
+        // millisecond would go unseen, so its time stamp moves on.
+        const QFileInfo after(path);
+        if (before.exists() && before.size() == text.size() && after.lastModified() <= stampBefore) {
+            QFile file(path);
+            if (file.open(QIODevice::Append))
+                file.setFileTime(stampBefore.addMSecs(1), QFileDevice::FileModificationTime);
+        }
         return {};
+    }
     return QStringLiteral("\"%1\" could not be written (%2)").arg(QDir::toNativeSeparators(path), error);
 #endif
 }
