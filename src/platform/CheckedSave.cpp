@@ -39,8 +39,13 @@ QString save(const QString& path, const Writer& write)
     if (!file.open(QIODevice::WriteOnly))
         return reasonOf(file, QStringLiteral("the file could not be created"));
     QString error;
+    errno = 0;
     if (!write(file, &error)) {
+        // A refusal of the device (not of the content) is best told in the system's words.
+        const int code = file.error() != QFileDevice::NoError ? errno : 0;
         file.cancelWriting();
+        if (code != 0)
+            return QString::fromLocal8Bit(std::strerror(code));
         return error.isEmpty() ? reasonOf(file, QStringLiteral("the file could not be written")) : error;
     }
     // The flush commit() would do itself, but checked: its failure must keep the old file.
