@@ -13,6 +13,8 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -48,7 +50,8 @@ int main(int argc, char** argv)
     }
 
     frmMain window(services);
+    // Without its card database the program cannot run: a failure for whoever started it.
     if (!window.Form_Load())
-        return 0;
+        return EXIT_FAILURE;
     return app.exec();
 }

@@ -105,8 +105,7 @@ QList<CardContent> load(const QString& jsonPath, const QString& picturesDir, QSt
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (doc.isNull()) {
         *error = QStringLiteral("%1 is not valid JSON: %2 at offset %3")
-                     .arg(jsonPath, parseError.errorString())
-                     .arg(parseError.offset);
+                     .arg(jsonPath, parseError.errorString(), QString::number(parseError.offset));
         return {};
     }
     QList<CardContent> cards;
@@ -148,12 +147,12 @@ QStringList validate(const QList<CardContent>& cards)
         const CardContent& c = cards[i];
         const QString label = cardLabel(c);
         if (c.id != i + 1)
-            faults << QStringLiteral("%1 stands at place %2: IDs must run 1 to 78 in deck order.").arg(label).arg(i + 1);
+            faults << QStringLiteral("%1 stands at place %2: IDs must run 1 to 78 in deck order.").arg(label, QString::number(i + 1));
         if (ids.contains(c.id))
             faults << QStringLiteral("%1: the ID is used twice.").arg(label);
         ids.insert(c.id);
         if (c.group < 0 || c.group > 4)
-            faults << QStringLiteral("%1: group %2 is not 0 to 4.").arg(label).arg(c.group);
+            faults << QStringLiteral("%1: group %2 is not 0 to 4.").arg(label, QString::number(c.group));
         else
             ++groupCounts[c.group];
         if (c.name.trimmed().isEmpty())

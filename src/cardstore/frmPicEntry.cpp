@@ -193,8 +193,7 @@ bool frmPicEntry::SavePictureData(QString& strPictureFile)
     }
     if (bytes.size() > kMaxPictureBytes) {
         report(QStringLiteral("The picture file \"%1\" is larger than %2 MB; the card was not changed.")
-                   .arg(strPictureFile)
-                   .arg(kMaxPictureBytes / (1024 * 1024)));
+                   .arg(strPictureFile, QString::number(kMaxPictureBytes / (1024 * 1024))));
         return false;
     }
     // Bytes that do not decode would leave the card without a picture.

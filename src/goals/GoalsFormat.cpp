@@ -99,10 +99,12 @@ bool isAscii(QByteArrayView s)
 }
 
 // Reads the bytes in place: every mark of the format is ASCII, so the same positions
-// hold in UTF-8 and in Windows-1252; only the texts are decoded.
+// hold in UTF-8 and in Windows-1252; only the texts are decoded, each on its own, so that
+// one text from an older 8-bit file does not change how the others read.
 class Reader {
 public:
-    Reader(QByteArrayView bytes, bool windows1252) : m_s(bytes), m_1252(windows1252) {}
+    explicit Reader(QByteArrayView bytes) : m_s(bytes) {}
+    bool usedWindows1252() const { return m_1252; }
 
     // Skips blank lines and spaces; false at the end of the bytes.
     bool atRecord()
@@ -163,9 +165,17 @@ private:
     }
 
     // A lone LF inside a text (a file edited on Linux) becomes the CR LF the editor uses.
-    QString text(QByteArrayView s) const
+    QString text(QByteArrayView s)
     {
-        QString t = isAscii(s) ? QString::fromLatin1(s) : m_1252 ? decodeWindows1252(s) : QString::fromUtf8(s);
+        QString t;
+        if (isAscii(s)) {
+            t = QString::fromLatin1(s);
+        } else if (QUtf8StringView(s).isValidUtf8()) {
+            t = QString::fromUtf8(s);
+        } else {
+            t = decodeWindows1252(s);
+            m_1252 = true;
+        }
         if (!memchr(s.data(), '\n', size_t(s.size())))
             return t;
         qsizetype lf = t.indexOf(u'\n');
@@ -234,7 +244,7 @@ private:
     }
 
     QByteArrayView m_s;
-    bool m_1252;
+    bool m_1252 = false;
     qsizetype m_i = 0;
 };
 
@@ -323,11 +333,10 @@ private:
 Parsed parse(const QByteArray& bytes)
 {
     Parsed out;
-    out.windows1252 = !QUtf8StringView(bytes).isValidUtf8();
     QByteArrayView view(bytes);
     // A byte order mark left by an editor is not part of the first goal.
-    const qsizetype bom = !out.windows1252 && view.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    Reader reader(view.sliced(bom), out.windows1252);
+    const qsizetype bom = view.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    Reader reader(view.sliced(bom));
     while (reader.atRecord()) {
         const qsizetype start = reader.pos();
         Goal g;
@@ -338,6 +347,7 @@ Parsed parse(const QByteArray& bytes)
         }
         out.goals.append(std::move(g));
     }
+    out.windows1252 = reader.usedWindows1252();
     return out;
 }
 

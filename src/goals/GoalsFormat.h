@@ -8,8 +8,8 @@
 
 // The bytes of the goals file: one record per goal, six comma-separated fields
 // ("name",#yyyy-mm-dd#,#yyyy-mm-dd#,"description",#TRUE#|#FALSE#,percentage), each
-// record ended by CR LF. Text is UTF-8; a file that is not valid UTF-8 is read as
-// Windows-1252.
+// record ended by CR LF. Text is UTF-8; a text whose bytes are not valid UTF-8 (written
+// by an older 8-bit program) is read as Windows-1252, that text alone.
 namespace GoalsFormat {
 
 struct Parsed {
@@ -17,7 +17,7 @@ struct Parsed {
     bool malformed = false;
     int faultLine = 0;    // 1-based line on which the first unreadable record begins
     QString fault;        // what was wrong there, a phrase fit for the user
-    bool windows1252 = false;
+    bool windows1252 = false; // some text was read as Windows-1252
 };
 
 // Never fails: a fault ends the reading and is described in the result.

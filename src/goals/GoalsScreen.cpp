@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTreeWidget>
 
@@ -42,6 +43,39 @@ QString nativePath(const QString& path)
 {
     return QDir::toNativeSeparators(path);
 }
+
+// Qt's word-boundary wrapping looks through a line's whole unbroken run again for every
+// line, so a run of a million characters takes minutes to lay out. Such a text wraps
+// anywhere: every character stays, only the line ends fall mid-word.
+constexpr qsizetype kLongestWrappedRun = 1000;
+
+bool hasLongUnbrokenRun(QStringView text)
+{
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestWrappedRun)
+            return true;
+    }
+    return false;
+}
+
+void fitWrapping(QPlainTextEdit* box, QStringView text)
+{
+    box->setWordWrapMode(hasLongUnbrokenRun(text) ? QTextOption::WrapAnywhere
+                                                  : QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+// A list row shows the start of a very long name (laying out all of it would stall the
+// list); the editor holds the whole name.
+constexpr qsizetype kLongestRowText = 500;
+
+QString rowText(const QString& name)
+{
+    if (name.size() <= kLongestRowText)
+        return name;
+    return name.left(kLongestRowText) + QStringLiteral("… (name cut here for the list)");
+}
 }
 
 GoalsScreen::GoalsScreen(const Services& services, QWidget* parent)
@@ -62,6 +96,12 @@ GoalsScreen::GoalsScreen(const Services& services, QWidget* parent)
     connect(ui.cmdMarkAchived, &QPushButton::clicked, this, &GoalsScreen::cmdMarkAchived_Click);
     connect(ui.mydtpStartingDate, &UserControl1::Change, this, &GoalsScreen::mydtpStartingDate_Change);
     connect(ui.mydtpEndingDate, &UserControl1::Change, this, &GoalsScreen::mydtpEndingDate_Change);
+    // Typed or pasted: the paragraph being edited decides, so later edits stay quick.
+    connect(ui.txtGoalDesc, &QPlainTextEdit::textChanged, this, [this] {
+        QPlainTextEdit* box = ui.txtGoalDesc;
+        if (box->wordWrapMode() != QTextOption::WrapAnywhere && hasLongUnbrokenRun(box->textCursor().block().text()))
+            box->setWordWrapMode(QTextOption::WrapAnywhere);
+    });
 }
 
 void GoalsScreen::InitGoals()
@@ -88,7 +128,7 @@ void GoalsScreen::DisplayGoals(bool AchivedGoals)
         if (g.Achieved != AchivedGoals)
             continue;
         const QString index = QString::number(i);
-        auto* row = new QTreeWidgetItem(QStringList{g.GoalName, index});
+        auto* row = new QTreeWidgetItem(QStringList{rowText(g.GoalName), index});
         row->setData(0, Qt::UserRole, QString(u'_' + index));
         // Achieved goals can be checked too, so that they can be deleted.
         row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
@@ -127,7 +167,9 @@ void GoalsScreen::ListView1_ItemClick(QTreeWidgetItem* Item)
     const Goal g = Goals[index]; // a copy: the pickers' Change handlers run in between
     m_editorGoal = index;
     ui.txtGoalName->setText(g.GoalName);
-    ui.txtGoalDesc->setPlainText(QString(g.GoalDesc).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const QString desc = QString(g.GoalDesc).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    fitWrapping(ui.txtGoalDesc, desc); // before the text, so it is laid out once, the fitting way
+    ui.txtGoalDesc->setPlainText(desc);
     ui.mydtpStartingDate->setValue(g.StartingDate);
     ui.mydtpEndingDate->setValue(g.EndingDate);
     ui.Combo3->setCurrentIndex(g.AchievedPercentage);
@@ -251,6 +293,7 @@ void GoalsScreen::ClearGoalEditor()
     m_editorGoal = -1;
     ui.txtGoalName->clear();
     ui.txtGoalDesc->clear();
+    fitWrapping(ui.txtGoalDesc, {});
     ui.lblDayCount->clear();
     ui.lblDaysRemaining->clear();
     ui.lblInfo->clear();
@@ -319,9 +362,7 @@ void GoalsScreen::readGoals()
     m_writeRefusal.clear();
     if (r.status == Status::Malformed) {
         QString text = QStringLiteral("Part of the goals file \"%1\" could not be read: from line %2 on, %3.\n\n")
-                           .arg(nativePath(path))
-                           .arg(r.faultLine)
-                           .arg(r.fault);
+                           .arg(nativePath(path), QString::number(r.faultLine), r.fault);
         text += Goals.isEmpty() ? QStringLiteral("No goal could be read before that line.")
                                 : QStringLiteral("The %1 goal(s) before that line are shown.").arg(Goals.size());
         if (!r.backupPath.isEmpty()) {

@@ -17,6 +17,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace {
 QLabel* caption(QWidget* parent, const char* name, const QString& text, QWidget* buddy)
 {
@@ -83,6 +85,8 @@ void GoalsScreenUi::setupUi(QWidget* screen, const Clock& clock)
     // The editor on the right.
     txtGoalName = new QLineEdit(screen);
     txtGoalName->setObjectName(QStringLiteral("txtGoalName"));
+    // A name of any length is kept whole (the default limit would cut it at 32,767).
+    txtGoalName->setMaxLength(std::numeric_limits<int>::max());
     txtGoalDesc = new QPlainTextEdit(screen);
     txtGoalDesc->setObjectName(QStringLiteral("txtGoalDesc"));
     txtGoalDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -2,11 +2,11 @@
 
 #include "goals/GoalsFormat.h"
 #include "platform/AppPaths.h"
+#include "platform/CheckedSave.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 namespace modGoals {
@@ -66,22 +66,10 @@ WriteResult writeTo(QIODevice& device, const QSet<int>& except)
     if (!HasGoals())
         return r;
     const QByteArray bytes = GoalsFormat::encode(Goals, except, &r.error);
-    if (!r.error.isEmpty()) {
+    if (r.error.isEmpty() && CheckedSave::writeAll(device, bytes, &r.error))
+        r.written = true;
+    else
         r.ok = false;
-        return r;
-    }
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0) {
-            r.ok = false;
-            r.error = device.errorString().isEmpty() ? QStringLiteral("the file could not be written")
-                                                     : device.errorString();
-            return r;
-        }
-        done += n;
-    }
-    r.written = true;
     return r;
 }
 
@@ -89,17 +77,14 @@ WriteResult writeFile(const QString& path, const QSet<int>& except)
 {
     if (!HasGoals())
         return {};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, false, file.errorString()};
-    WriteResult r = writeTo(file, except);
-    if (!r.ok) {
-        file.cancelWriting();
-        return r;
-    }
-    // Only a successful commit replaces the old file; until then it stays as it was.
-    if (!file.commit())
-        return {false, false, file.errorString()};
+    WriteResult r;
+    const QString error = CheckedSave::save(path, [&](QIODevice& device, QString* reason) {
+        r = writeTo(device, except);
+        *reason = r.error;
+        return r.ok;
+    });
+    if (!error.isEmpty())
+        return {false, false, error};
     return r;
 }
 

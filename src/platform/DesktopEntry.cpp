@@ -37,6 +37,10 @@ QString escapeValue(const QString& value)
 QString execValue(const QString& executablePath)
 {
     QString exec = quoteArgument(executablePath) + QStringLiteral(" /STARTUP");
+    // GLib checks that the program exists before it undoes "%%", so it refuses an entry
+    // whose program path holds a "%". Started through env, the path is an argument.
+    if (executablePath.contains(QLatin1Char('%')))
+        exec.prepend(QStringLiteral("/usr/bin/env "));
     exec.replace(QLatin1Char('%'), QStringLiteral("%%"));
     // The string escapes are undone before the quoting is read, so they go on last.
     return escapeValue(exec);

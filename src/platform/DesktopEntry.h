@@ -12,7 +12,8 @@ QString quoteArgument(const QString& argument);
 QString escapeValue(const QString& value);
 
 // The Exec line's value: the quoted executable path and " /STARTUP", with literal "%"
-// doubled so that no part of the path reads as a field code.
+// doubled so that no part of the path reads as a field code; a path holding "%" is
+// started through /usr/bin/env, which GLib-based desktops need.
 QString execValue(const QString& executablePath);
 
 // The whole autostart entry named after the program, UTF-8.

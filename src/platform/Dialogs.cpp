@@ -22,6 +22,8 @@ void QtDialogs::message(QWidget* parent, const QString& text, const QString& cap
 {
     QMessageBox box(parent);
     box.setWindowTitle(caption);
+    // Texts hold paths and goal names: never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;

@@ -1,12 +1,13 @@
 #include "platform/XdgStartupRegistry.h"
 
+#include "platform/CheckedSave.h"
 #include "platform/DesktopEntry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -57,12 +58,9 @@ StartupRegistry::Result XdgStartupRegistry::write(const QString& name, const QSt
         return failure(ec, true);
 
     // Written whole or not at all: a half-written entry would start nothing, or garbage.
-    QSaveFile file(entryPath(name));
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, int(file.error()), file.errorString(), false};
-    file.write(DesktopEntry::autostartEntry(name, executablePath));
-    if (!file.commit())
-        return {false, int(file.error()), file.errorString(), false};
+    const QString error = CheckedSave::save(entryPath(name), DesktopEntry::autostartEntry(name, executablePath));
+    if (!error.isEmpty())
+        return {false, EIO, error, false};
     return {};
 }
 

@@ -18,9 +18,14 @@ QString AppSettings::GetSetting(const QString& key, const QString& defaultValue)
     return m_store.GetSetting(m_paths.baseName(), kSection, key, defaultValue);
 }
 
-void AppSettings::SaveSetting(const QString& key, const QString& value)
+QString AppSettings::SaveSetting(const QString& key, const QString& value)
 {
-    m_store.SaveSetting(m_paths.baseName(), kSection, key, value);
+    return m_store.SaveSetting(m_paths.baseName(), kSection, key, value);
+}
+
+QString AppSettings::saveFailedMessage(const QString& error)
+{
+    return QStringLiteral("Your settings could not be saved: ") + error + QStringLiteral(".\n\nThe settings stored before are unchanged.");
 }
 
 int AppSettings::toIndex(const QString& text, int defaultIndex, int count)

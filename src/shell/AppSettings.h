@@ -12,7 +12,10 @@ public:
     AppSettings(SettingsStore& store, const AppPaths& paths);
 
     QString GetSetting(const QString& key, const QString& defaultValue) const;
-    void SaveSetting(const QString& key, const QString& value);
+    // An empty text once stored, else why not.
+    QString SaveSetting(const QString& key, const QString& value);
+    // What the user is told when a value could not be stored.
+    static QString saveFailedMessage(const QString& error);
 
     // A stored index in [0, count) or, for anything else (not a number, out of range),
     // the key's default.

@@ -121,8 +121,10 @@ void StartupOptions::chkSysTray_Click()
 {
     if (!m_svc.settings)
         return;
-    AppSettings(*m_svc.settings, *m_svc.paths)
+    const QString error = AppSettings(*m_svc.settings, *m_svc.paths)
         .SaveSetting(kRunAtSysTray, chkSysTray->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+    if (!error.isEmpty())
+        m_svc.dialogs->message(this, AppSettings::saveFailedMessage(error), AppTitle(), Dialogs::Icon::Critical);
 }
 
 void StartupOptions::loadRegistration()

@@ -45,15 +45,21 @@ void UserSettings::LoadSettings()
     m_testOptions.optDifficulty[level]->setChecked(true);
 }
 
-void UserSettings::cmdSaveSettings_Click()
+QString UserSettings::cmdSaveSettings_Click()
 {
     const std::array<QCheckBox*, 6> boxes{m_objectives.chkMajor,    m_objectives.chkMinor,
                                           m_objectives.chkGroup[0], m_objectives.chkGroup[1],
                                           m_objectives.chkGroup[2], m_objectives.chkGroup[3]};
+    QList<std::pair<QString, QString>> values;
     for (size_t i = 0; i < boxes.size(); ++i)
-        m_store.SaveSetting(kBoxKeys[i], boxes[i]->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    m_store.SaveSetting(kTestType, QString::number(m_testOptions.testType()));
-    m_store.SaveSetting(kDifficulty, QString::number(m_testOptions.difficulty()));
-    m_store.SaveSetting(kRunAtSysTray, m_startupOptions.chkSysTray->isChecked() ? QStringLiteral("True")
-                                                                                : QStringLiteral("False"));
+        values.append({kBoxKeys[i], boxes[i]->isChecked() ? QStringLiteral("1") : QStringLiteral("0")});
+    values.append({kTestType, QString::number(m_testOptions.testType())});
+    values.append({kDifficulty, QString::number(m_testOptions.difficulty())});
+    values.append({kRunAtSysTray, m_startupOptions.chkSysTray->isChecked() ? QStringLiteral("True")
+                                                                          : QStringLiteral("False")});
+    for (const auto& [key, value] : values) {
+        if (const QString error = m_store.SaveSetting(key, value); !error.isEmpty())
+            return error;
+    }
+    return {};
 }

@@ -15,8 +15,9 @@ public:
     // Eight keys in order, each applied before the next is read. Each change runs the
     // control's own rule, so the last-suit and test-type rules hold while loading.
     void LoadSettings();
-    // All nine keys in order, from the controls as they stand.
-    void cmdSaveSettings_Click();
+    // All nine keys in order, from the controls as they stand. Stops at the first value that
+    // cannot be stored and returns why; an empty text when all were.
+    QString cmdSaveSettings_Click();
 
 private:
     AppSettings m_store;

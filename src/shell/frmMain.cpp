@@ -113,7 +113,10 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     connect(objectives, &StudyObjectives::nextAllowed, memorize->cmdNext, &QPushButton::setEnabled);
     connect(testOptions, &TestOptions::reversedAllowed, objectives->chkReversed, &QCheckBox::setEnabled);
     connect(cmdSetOption, &QPushButton::clicked, this, &frmMain::cmdSetOption_Click);
-    connect(cmdSaveSettings, &QPushButton::clicked, this, [this] { m_settings->cmdSaveSettings_Click(); });
+    connect(cmdSaveSettings, &QPushButton::clicked, this, [this] {
+        if (const QString error = m_settings->cmdSaveSettings_Click(); !error.isEmpty())
+            m_svc.dialogs->message(this, AppSettings::saveFailedMessage(error), AppTitle(), Dialogs::Icon::Critical);
+    });
     testRun = new TestRun(m_svc,
                           {[this](const QString& query) { return openDeck(query); }, [this](int tab) { selectTab(tab); },
                            [this](int tab, bool on) { SSTab1->setTabEnabled(tab, on); },

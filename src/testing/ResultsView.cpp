@@ -1,6 +1,7 @@
 #include "testing/ResultsView.h"
 
 #include "platform/AppTitle.h"
+#include "platform/CheckedSave.h"
 #include "platform/Dialogs.h"
 #include "testing/TestReport.h"
 
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 bool ResultsView::isMonospaced(const QFont& font)
@@ -79,16 +79,7 @@ void ResultsView::Command5_Click()
         return; // cancelled: nothing written, nothing said
 
     // Written whole or not at all: a failed save never leaves half a report behind.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else if (!TestReport::write(file, txtResult->toPlainText(), &reason)) {
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        reason = file.errorString();
-    }
+    const QString reason = CheckedSave::save(path, TestReport::fileBytes(txtResult->toPlainText()));
     if (!reason.isEmpty()) {
         m_dialogs->message(this,
                            QStringLiteral("The report could not be saved to \"%1\": %2")

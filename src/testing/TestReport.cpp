@@ -1,6 +1,5 @@
 #include "testing/TestReport.h"
 
-#include <QIODevice>
 
 #include <algorithm>
 
@@ -68,20 +67,4 @@ QByteArray TestReport::fileBytes(const QString& shownText)
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     text.replace(QLatin1Char('\n'), CRLF);
     return (text + CRLF).toUtf8();
-}
-
-bool TestReport::write(QIODevice& device, const QString& shownText, QString* error)
-{
-    const QByteArray bytes = fileBytes(shownText);
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0) {
-            if (error)
-                *error = device.errorString();
-            return false;
-        }
-        done += n;
-    }
-    return true;
 }

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QVector>
 
-class QIODevice;
 
 struct TestReportLine {
     QString name;
@@ -43,6 +42,4 @@ public:
     // What "Save Current Result" writes: the text with CR LF line breaks throughout
     // (whatever the text box uses), a closing CR LF, in UTF-8.
     static QByteArray fileBytes(const QString& shownText);
-    // Writes fileBytes() to an open device; false and *error when the device refuses.
-    static bool write(QIODevice& device, const QString& shownText, QString* error);
 };

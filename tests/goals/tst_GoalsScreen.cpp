@@ -247,6 +247,47 @@ private Q_SLOTS:
         QCOMPARE(readBytes(copy), damaged);
     }
 
+    // A name past the line edit's default limit of 32,767 characters is saved whole.
+    void longNameIsSavedWhole()
+    {
+        const QString name(40000, QLatin1Char('n'));
+        const QByteArray bytes = line(name, "2024-02-01", "2024-03-01", "d");
+        Screen s(bytes);
+        s.click("cmdSaveGoals");
+        QVERIFY(s.told().isEmpty());
+        QCOMPARE(readBytes(s.file()), bytes);
+    }
+
+    // A long run without blanks is kept whole in the editor, which wraps it anywhere (word
+    // wrapping takes minutes over such a run); the list shows the start of a long name.
+    void longUnbrokenTextIsShownWithoutStalling()
+    {
+        const QString run(20000, QLatin1Char('d'));
+        Screen s(line(QString(600, QLatin1Char('n')), "2024-02-01", "2024-03-01", "a " + run));
+        const auto* desc = s.get<QPlainTextEdit>("txtGoalDesc");
+        QCOMPARE(desc->toPlainText(), "a " + run);
+        QCOMPARE(desc->wordWrapMode(), QTextOption::WrapAnywhere);
+        QCOMPARE(s.text("txtGoalName").size(), 600);
+        const QString row = s.list()->topLevelItem(0)->text(0);
+        QVERIFY2(row.startsWith(QString(500, QLatin1Char('n')) + QChar(0x2026)) && row.endsWith("(name cut here for the list)"),
+                 qPrintable(row.right(40)));
+        s.click("cmdNewGoal"); // ordinary text wraps at words again
+        QCOMPARE(desc->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+
+    // A folder name holding "%2" is shown as it is, not filled in with another value.
+    void messageShowsThePathAsItIs()
+    {
+        FakeServices fs;
+        fs.paths.exeDir = fs.paths.dir.filePath("x%2y");
+        QVERIFY(QDir().mkpath(fs.paths.exeDir));
+        writeBytes(fs.paths.exeDir + "/goals.txt", "stray text\r\n");
+        GoalsScreen w(fs.services());
+        w.InitGoals();
+        QVERIFY2(fs.dialogs.lastText().contains(QDir::toNativeSeparators(fs.paths.exeDir + "/goals.txt\"")),
+                 qPrintable(fs.dialogs.lastText()));
+    }
+
     void aFailedWriteChangesNothing()
     {
         Screen s(kA);

@@ -152,6 +152,17 @@ private Q_SLOTS:
         QCOMPARE(written(), line(name, "2024-01-01", "2024-01-02", desc, false, 5)); // UTF-8 and CR LF
     }
 
+    // One text in an 8-bit code page does not change how the other texts read.
+    void eachTextIsDecodedOnItsOwn()
+    {
+        QCOMPARE(readFrom("\"caf\xc3\xa9\",#2024-01-01#,#2024-01-02#,\"\",#FALSE#,0\r\n"
+                          "\"b\",#2024-01-01#,#2024-01-02#,\"\xe9\",#FALSE#,0\r\n").status,
+                 Status::Ok);
+        QCOMPARE(Goals.size(), 2);
+        QCOMPARE(Goals[0].GoalName, QStringLiteral("caf\u00e9"));
+        QCOMPARE(Goals[1].GoalDesc, QStringLiteral("\u00e9"));
+    }
+
     void malformedFileKeepsTheGoalsBeforeTheFault_data()
     {
         const QByteArray good = line("one", "2024-01-01", "2024-01-08", "a\r\nb") + line("two", "2024-02-01", "2024-02-08", "");

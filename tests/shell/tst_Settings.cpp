@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -133,11 +134,27 @@ private Q_SLOTS:
         // In the test location (test mode), under the maker's name and an application name of its own.
         QSettings qs(QSettings::NativeFormat, QSettings::UserScope, "Vellacourt", "LumenrestSettingsTest");
         QVERIFY(qs.fileName().contains(".qttest"));
-        QtSettingsStore().SaveSetting("LumenrestSettingsTest", "Settings", "Pentacles", "0");
+        qs.setValue("Other/Kept", "by QSettings");
         qs.sync();
-        QCOMPARE(qs.value("Settings/Pentacles"), QVariant("0"));
-        QCOMPARE(QtSettingsStore().GetSetting("LumenrestSettingsTest", "Settings", "Pentacles", "1"), QStringLiteral("0"));
-        qs.clear();
+        // Our own writing: QSettings reads back every text as it was, and what it wrote stays.
+        const QStringList texts{"0", "a;b,c=d", " blanks ", "@at", "back\\slash \"quoted\"", "line\nbreak\x01" "f",
+                                QStringLiteral("zo\u00eb \U0001F0A1")};
+        QtSettingsStore store;
+        for (int i = 0; i < texts.size(); ++i)
+            QVERIFY(store.SaveSetting("LumenrestSettingsTest", "Settings", "Key/" + QString::number(i) + " %", texts[i]).isEmpty());
+        QSettings reread(qs.fileName(), QSettings::IniFormat);
+        QCOMPARE(reread.value("Other/Kept"), QVariant("by QSettings"));
+        for (int i = 0; i < texts.size(); ++i) {
+            const QString key = "Key/" + QString::number(i) + " %";
+            QCOMPARE(reread.value("Settings/" + key), QVariant(texts[i]));
+            QCOMPARE(store.GetSetting("LumenrestSettingsTest", "Settings", key, "-"), texts[i]);
+        }
+        // Rewrites of the same size in quick succession are all seen.
+        for (const char* value : {"1", "0", "1", "0"}) {
+            QVERIFY(store.SaveSetting("LumenrestSettingsTest", "Settings", "Cups", value).isEmpty());
+            QCOMPARE(store.GetSetting("LumenrestSettingsTest", "Settings", "Cups", "-"), QString::fromLatin1(value));
+        }
+        QFile::remove(qs.fileName());
     }
 
     void trayBoxFollowsRunAndIsWrittenAtOnce()
@@ -171,7 +188,7 @@ private Q_SLOTS:
         QTest::newRow("dollar") << "/tmp/$HOME/Lumenrest" << "\"/tmp/\\\\$HOME/Lumenrest\" /STARTUP";
         QTest::newRow("backquote") << "/tmp/`id`/Lumenrest" << "\"/tmp/\\\\`id\\\\`/Lumenrest\" /STARTUP";
         QTest::newRow("backslash") << "/tmp/a\\b/Lumenrest" << "\"/tmp/a\\\\\\\\b/Lumenrest\" /STARTUP";
-        QTest::newRow("percent") << "/tmp/%f 100%/Lumenrest" << "\"/tmp/%%f 100%%/Lumenrest\" /STARTUP";
+        QTest::newRow("percent") << "/tmp/%f 100%/Lumenrest" << "/usr/bin/env \"/tmp/%%f 100%%/Lumenrest\" /STARTUP";
         QTest::newRow("line break and tab") << "/tmp/a\nb\tc/Lumenrest" << "\"/tmp/a\\nb\\tc/Lumenrest\" /STARTUP";
         QTest::newRow("non-ASCII") << QStringLiteral("/home/zoë/Tarot 🂡/Lumenrest")
                                    << QStringLiteral("\"/home/zoë/Tarot 🂡/Lumenrest\" /STARTUP");
@@ -183,6 +200,36 @@ private Q_SLOTS:
         QFETCH(QString, exec);
         QCOMPARE(DesktopEntry::autostartEntry("Lumenrest", path),
                  ("[Desktop Entry]\nType=Application\nName=Lumenrest\nExec=" + exec + "\nTerminal=false\n").toUtf8());
+    }
+
+    // The desktop starts the program from the entry, whatever its path holds (GLib refuses an
+    // entry whose program it cannot find, and "%%" must become "%" again).
+    void desktopStartsTheEntry_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("percent") << "100% a%b %f";
+        QTest::newRow("shell characters") << "$x `y` \\z \"w\"";
+    }
+
+    void desktopStartsTheEntry()
+    {
+        QFETCH(QString, folder);
+        QTemporaryDir dir;
+        const QString program = dir.filePath(folder) + "/Lumenrest";
+        QVERIFY(QDir().mkpath(dir.filePath(folder)));
+        QFile script(program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > \"$0.args\"\n");
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+        QVERIFY(XdgStartupRegistry().write("Lumenrest", program).ok);
+        const QString entry = XdgStartupRegistry::entryPath("Lumenrest");
+        QCOMPARE(QProcess::execute("desktop-file-validate", {entry}), 0);
+        QCOMPARE(QProcess::execute("gio", {"launch", entry}), 0);
+        QFile args(program + ".args");
+        QTRY_VERIFY(args.size() > 0);
+        QVERIFY(args.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(args.readAll()), program + "\n/STARTUP\n");
     }
 
     void entryFolderFollowsTheEnvironment()

@@ -1,3 +1,4 @@
+#include "platform/Dialogs.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
 #include "study/MemorizeView.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -199,6 +201,23 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         f.fakes.paths.args = args;
         QTEST(f.create().startedFromLogOn(), "fromLogOn");
+    }
+
+    // A path holding "<i>" is shown as written, not drawn as markup.
+    void messageBoxesShowPlainText()
+    {
+        QtDialogs dialogs;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                format = box->textFormat();
+                box->accept();
+            }
+        });
+        poll.start(10);
+        dialogs.message(nullptr, "/home/<i>ann</i>/goals.txt", "Lumenrest", Dialogs::Icon::Critical);
+        QCOMPARE(format, Qt::PlainText);
     }
 
     void aboutBoxClosesByEscAndEnter()

@@ -123,10 +123,11 @@ public:
             onRead(k);
         return values.value(path(a, s, k), d);
     }
-    void SaveSetting(const QString& a, const QString& s, const QString& k, const QString& v) override
+    QString SaveSetting(const QString& a, const QString& s, const QString& k, const QString& v) override
     {
         values[path(a, s, k)] = v;
         writes << k + '=' + v;
+        return {};
     }
 };
 

@@ -1,0 +1,120 @@
+#include "goals/GoalsTestSupport.h"
+#include "platform/SettingsStore.h"
+#include "platform/XdgStartupRegistry.h"
+#include "shell/StartupOptions.h"
+#include "testing/ResultsView.h"
+#include "ShellFixture.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace GoalsTest;
+
+namespace {
+
+// No file of this process may grow past the given size while it lives: writes beyond it
+// fail with EFBIG, as they would on a full disk (SIGXFSZ ignored, so the process lives).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        const rlimit limit{bytes, m_old.rlim_max};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            qFatal("cannot limit the file size");
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old{};
+};
+
+} // namespace
+
+// Every file the program writes survives a full disk unchanged, and the user is told.
+class TestFullDisk : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_config;
+
+private Q_SLOTS:
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path())); }
+
+    void oldFileSurvivesAndTheUserIsTold_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char* file : {"goals", "report", "log-on entry", "settings"})
+            QTest::newRow(file) << QString::fromLatin1(file);
+    }
+
+    void oldFileSurvivesAndTheUserIsTold()
+    {
+        QFETCH(QString, file);
+        ShellFixture f;
+        // A settings file and a log-on entry of its own.
+        f.fakes.paths.name = QStringLiteral("FullDisk") + QString::fromLatin1(QTest::currentDataTag()).remove(u' ');
+        XdgStartupRegistry registry;
+        QtSettingsStore settings;
+        Services services = f.fakes.services();
+        services.startup = &registry;
+        services.settings = &settings;
+
+        QString path;
+        if (file == "goals") {
+            path = f.fakes.paths.dir.filePath("goals.txt");
+            writeBytes(path, line("First", "2024-01-01", "2024-02-01", "one") + line("Second", "2024-01-01", "2024-03-01", ""));
+        } else if (file == "report") {
+            path = f.fakes.paths.dir.filePath("report.txt");
+            writeBytes(path, "an earlier report\r\n");
+            f.fakes.dialogs.saveAnswers << path;
+        } else if (file == "log-on entry") {
+            path = XdgStartupRegistry::entryPath(f.fakes.paths.name);
+            QVERIFY(registry.write(f.fakes.paths.name, "/where it used to be/Lumenrest").ok);
+        } else {
+            path = QSettings(QSettings::NativeFormat, QSettings::UserScope, "Vellacourt", f.fakes.paths.name).fileName();
+            QVERIFY(settings.SaveSetting(f.fakes.paths.name, "Settings", "Cups", "0").isEmpty());
+        }
+        const QByteArray old = readBytes(path);
+        QVERIFY(!old.isEmpty());
+
+        const QString typed(3000, QLatin1Char('x'));
+        {
+            const FileSizeLimit full(16);
+            f.window = std::make_unique<frmMain>(services);
+            f.window->Form_Load(); // a log-on entry is written again here
+            if (file == "goals") {
+                f.window->findChild<QPlainTextEdit*>("txtGoalDesc")->setPlainText(typed);
+                f.window->findChild<QPushButton*>("cmdSaveGoals")->click();
+            } else if (file == "report") {
+                f.window->resultsView->showReport(typed, "summary");
+                f.window->resultsView->Command5_Click(); // its tab is not open
+            } else if (file == "settings") {
+                f.window->cmdSaveSettings->click();
+            }
+        }
+
+        QCOMPARE(readBytes(path), old);
+        QCOMPARE(f.fakes.dialogs.messages.size(), 1);
+        const QString told = f.fakes.dialogs.lastText();
+        if (file == "log-on entry") {
+            QVERIFY2(told.startsWith("Error ") && told.contains(" setting key\n"), qPrintable(told));
+            QVERIFY(f.window->startupOptions->optRun->isChecked()); // the old entry is still there
+        } else {
+            QVERIFY2(told.contains("could not be saved"), qPrintable(told));
+        }
+        if (file == "goals") // the editor keeps what was typed
+            QCOMPARE(f.window->findChild<QPlainTextEdit*>("txtGoalDesc")->toPlainText(), typed);
+        if (file == "settings")
+            QFile::remove(path);
+    }
+};
+
+LUMENREST_TEST_MAIN(TestFullDisk)
+#include "tst_FullDisk.moc"
