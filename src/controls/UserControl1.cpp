@@ -32,15 +32,24 @@ void fitFontToItems(QComboBox* box)
     option.frame = true;
     const int room = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width() - 2;
     QFont font = box->font();
-    for (int step = 0; step < 4; ++step) {
-        const QFontMetrics metrics(font);
-        int widest = 0;
-        for (int i = 0; i < box->count(); ++i)
-            widest = qMax(widest, metrics.horizontalAdvance(box->itemText(i)));
-        if (widest <= room)
-            break;
-        font.setPointSizeF(font.pointSizeF() * 0.92);
+    // The widest name at the list's own size stays the widest at the smaller ones: only
+    // that one is measured again (each measure at a new size costs a font set-up).
+    const QFontMetrics metrics(font);
+    QString widestText;
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i) {
+        const int w = metrics.horizontalAdvance(box->itemText(i));
+        if (w > widest) {
+            widest = w;
+            widestText = box->itemText(i);
+        }
     }
+    for (int step = 1; step < 4 && widest > room; ++step) {
+        font.setPointSizeF(font.pointSizeF() * 0.92);
+        widest = QFontMetrics(font).horizontalAdvance(widestText);
+    }
+    if (widest > room)
+        font.setPointSizeF(font.pointSizeF() * 0.92);
     box->setFont(font);
 }
 }

@@ -1,6 +1,7 @@
 #include "goals/GoalsScreenUi.h"
 
 #include "controls/UserControl1.h"
+#include "controls/WrapLabel.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -69,7 +70,7 @@ void GoalsScreenUi::setupUi(QWidget* screen, const Clock& clock)
     optGoals[0]->setChecked(true);
     optGoalsToggle->setCurrentWidget(optGoals[1]);
 
-    Label10 = new QLabel(QStringLiteral(
+    Label10 = new WrapLabel(QStringLiteral(
         "It is important to set goals and targets to be able to see and measure your achievements. This seemingly "
         "small task will yield tremendous results, when taken seriously. Setting goals will help you keep a clear, "
         "focussed and dedicated mindset towards fulfilling your aims in life. "), screen);
@@ -133,7 +134,7 @@ void GoalsScreenUi::setupUi(QWidget* screen, const Clock& clock)
     timer->setColumnStretch(1, 1);
     timer->setColumnMinimumWidth(0, 240);
 
-    lblInfo = new QLabel(screen);
+    lblInfo = new WrapLabel(screen);
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setWordWrap(true);
     lblInfo->setMinimumHeight(lblInfo->fontMetrics().lineSpacing() * 2);

@@ -1,14 +1,15 @@
 #pragma once
-#include <QLabel>
+#include "controls/WrapLabel.h"
+
 #include <QMouseEvent>
 
 // A label that acts as a link: pointing-hand cursor, a click signal, and Enter or Space
 // when it has the keyboard focus.
-class ClickLabel : public QLabel {
+class ClickLabel : public WrapLabel {
     Q_OBJECT
 public:
     explicit ClickLabel(const QString& text, QWidget* parent = nullptr)
-        : QLabel(text, parent)
+        : WrapLabel(text, parent)
     {
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::TabFocus);

@@ -93,8 +93,9 @@ QImage image(int size)
 
 namespace {
 
-// Draws each size only when something asks for it: start-up needs no icon before the
-// window is shown, and the window system asks for a few sizes at most.
+// Draws each size only when something asks for it, once: start-up needs no icon before the
+// window is shown, and the window system then asks for every listed size, for each window
+// and more than once.
 class Engine final : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
@@ -105,16 +106,26 @@ public:
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
-        return QPixmap::fromImage(image(qMin(size.width(), size.height())));
+        const int side = qMin(size.width(), size.height());
+        for (const QPixmap& drawn : std::as_const(m_drawn))
+            if (drawn.width() == side)
+                return drawn;
+        m_drawn.append(QPixmap::fromImage(image(side)));
+        return m_drawn.last();
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
+        // The sizes title bars, task bars and trays show. The window system draws every
+        // listed size when a window is first shown; a larger one is drawn when asked for.
         QList<QSize> sizes;
-        for (int side : {16, 24, 32, 48, 64, 128, 256})
+        for (int side : {16, 24, 32, 48, 64})
             sizes << QSize(side, side);
         return sizes;
     }
     QIconEngine* clone() const override { return new Engine; }
+
+private:
+    QList<QPixmap> m_drawn;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "shell/StartupOptions.h"
 
+#include "controls/WrapLabel.h"
 #include "platform/AppPaths.h"
 #include "platform/AppTitle.h"
 #include "platform/Dialogs.h"
@@ -28,7 +29,7 @@ StartupOptions::StartupOptions(const Services& services, QWidget* parent)
     optDontRun->setObjectName(QStringLiteral("optDontRun"));
     chkSysTray = new QCheckBox(QStringLiteral("Start at system tray"), this);
     chkSysTray->setObjectName(QStringLiteral("chkSysTray"));
-    Label14 = new QLabel(
+    Label14 = new WrapLabel(
         blankRunsAsBreaks(QStringLiteral("This is a very important setting. Remember that if you want to get the most "
                                          "benefit from this program then you must have it running at all times.")
                           + QString(130, QLatin1Char(' '))

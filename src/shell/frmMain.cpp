@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include "cardstore/modDB.h"
+#include "controls/WrapLabel.h"
 #include "goals/GoalsScreen.h"
 #include "platform/AppPaths.h"
 #include "platform/AppTitle.h"
@@ -68,7 +69,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     Frame5 = new QGroupBox(QStringLiteral("Co-Brand"), central);
     Frame5->setObjectName(QStringLiteral("Frame5"));
     // A label without a buddy shows "&" as it is.
-    Label2 = new QLabel(QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
+    Label2 = new WrapLabel(QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
                                        "site. Put your site's name &  link here."),
                         Frame5);
     Label2->setObjectName(QStringLiteral("Label2"));

@@ -1,6 +1,7 @@
 #include "study/StudyObjectives.h"
 
 #include "study/DeckQuery.h"
+#include "controls/WrapLabel.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -25,12 +26,12 @@ StudyObjectives::StudyObjectives(QWidget* parent)
         chkGroup[i] = make(qPrintable(QStringLiteral("chkGroup_%1").arg(i)), suits[i]);
     chkReversed = make("chkReversed", QStringLiteral("Reversed"));
 
-    Label18 = new QLabel(QStringLiteral("Here you can select the cards you want to practice / memorize. You can change "
+    Label18 = new WrapLabel(QStringLiteral("Here you can select the cards you want to practice / memorize. You can change "
                                         "these whenever you want or when you have cleared one objective."),
                          this);
     Label18->setObjectName(QStringLiteral("Label18"));
     // A label without a buddy shows "&" as it is, so the text holds one.
-    Label21 = new QLabel(QStringLiteral("Since the keywords for both upright & reversed are the same, during keyword "
+    Label21 = new WrapLabel(QStringLiteral("Since the keywords for both upright & reversed are the same, during keyword "
                                         "test, reversed or upright will not be taken into account. Also during the "
                                         "memorizing process everything - upright, reversed & keywords - are shown in "
                                         "one screen."),

@@ -33,13 +33,8 @@ ResultsView::ResultsView(Dialogs* dialogs, QWidget* parent)
 
     txtResult = new QPlainTextEdit(this);
     txtResult->setObjectName(QStringLiteral("txtResult"));
-    // The report is laid out in columns: a fixed-pitch font, and no wrapping to break them.
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    if (!isMonospaced(font))
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    txtResult->setFont(font);
+    // The report is laid out in columns: no wrapping to break them (the fixed-pitch font is
+    // looked up with the first report, not at start-up).
     txtResult->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtResult->setTabChangesFocus(true);
 
@@ -66,6 +61,15 @@ ResultsView::ResultsView(Dialogs* dialogs, QWidget* parent)
 void ResultsView::showReport(const QString& text, const QString& summary)
 {
     lblResultInfo->setText(summary);
+    if (!m_fixedPitch) {
+        QFont font(QStringLiteral("Courier New"));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+        if (!isMonospaced(font))
+            font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        txtResult->setFont(font);
+        m_fixedPitch = true;
+    }
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txtResult->setPlainText(shown);

@@ -28,4 +28,5 @@ public:
 
 private:
     Dialogs* m_dialogs;
+    bool m_fixedPitch = false;
 };

@@ -1,5 +1,6 @@
 #include "testing/TestOptions.h"
 
+#include "controls/WrapLabel.h"
 #include "platform/UiText.h"
 
 #include <QButtonGroup>
@@ -12,7 +13,7 @@ namespace {
 
 QLabel* explanation(const char* name, const QString& caption, QWidget* parent)
 {
-    auto* l = new QLabel(blankRunsAsBreaks(caption), parent);
+    auto* l = new WrapLabel(blankRunsAsBreaks(caption), parent);
     l->setObjectName(QLatin1String(name));
     l->setWordWrap(true);
     l->setTextFormat(Qt::PlainText);
