@@ -1,6 +1,12 @@
 #include "cardstore/PictureBox.h"
 
+#include "controls/CardPictureViewer.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace {
 // A card picture's proportions, so a layout gives the box a sensible shape.
@@ -40,6 +46,47 @@ PictureBox::PictureBox(QWidget* parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAutoFillBackground(true);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    // Reachable by keyboard, for the large view and for screen readers.
+    setFocusPolicy(Qt::StrongFocus);
+    describe();
+}
+
+void PictureBox::setCardName(const QString& name)
+{
+    m_cardName = name;
+    describe();
+}
+
+void PictureBox::describe()
+{
+    const QString card = m_cardName.isEmpty() ? tr("Card picture") : m_cardName;
+    if (!hasPicture())
+        setAccessibleName(tr("%1, no picture").arg(card));
+    else
+        setAccessibleName(m_turned ? tr("%1, upside down").arg(card) : tr("%1, upright").arg(card));
+    setAccessibleDescription(hasPicture() ? tr("Double-click or press Z for a large view") : QString());
+}
+
+void PictureBox::showLargeView()
+{
+    CardPictureViewer::view(picture(), m_cardName, accessibleName(), window());
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && hasPicture())
+        showLargeView();
+    else
+        QFrame::mouseDoubleClickEvent(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Z && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        && hasPicture())
+        showLargeView();
+    else
+        QFrame::keyPressEvent(event);
 }
 
 void PictureBox::setPicture(const QImage& picture)
@@ -71,6 +118,7 @@ void PictureBox::pictureChanged()
 {
     m_cacheValid = false;
     m_cache = {};
+    describe();
     update();
 }
 
@@ -130,6 +178,15 @@ QImage PictureBox::rendered(qreal devicePixelRatio) const
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
+    if (hasFocus()) {
+        // The keyboard focus shows on the frame, in the style's own way.
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect();
+        option.backgroundColor = palette().color(backgroundRole());
+        QPainter focus(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &focus, this);
+    }
     const qreal ratio = devicePixelRatioF();
     const Placement& p = placement(deviceSize(ratio));
     if (p.scaled.isNull())
