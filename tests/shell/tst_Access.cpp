@@ -34,6 +34,18 @@ class TestAccess : public QObject {
         QCoreApplication::processEvents();
         return unnamed(QAccessible::queryAccessibleInterface(window));
     }
+    // The names of the stops that Tab visits from the window's first control, once round.
+    static QString tabStops(QWidget* window)
+    {
+        QStringList names;
+        QWidget* w = window;
+        do {
+            w = w->nextInFocusChain();
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
+                names << w->objectName();
+        } while (w != window);
+        return names.join(QLatin1Char(' '));
+    }
     static QAccessibleInterface* of(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
 
 private Q_SLOTS:
@@ -65,6 +77,17 @@ private Q_SLOTS:
         for (const QString& m : unnamed(&about))
             missing << QStringLiteral("about: ") + m;
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+    }
+
+    void tabFollowsTheReadingOrder()
+    {
+        MainWindowFixture f;
+        frmMain& w = f.load();
+        w.SSTab1->setCurrentIndex(frmMain::TabSettings);
+        QTest::mouseClick(w.cmdSetOption, Qt::LeftButton);
+        QCOMPARE(tabStops(&w), QStringLiteral("Label6 SSTab1 qt_tabwidget_tabbar picCardMemorize picCardMemorizeReversed "
+                                              "txtNormalMeaning txtReverseMeaning txtKeywords cmdPrevious cmdNext "
+                                              "cmdStartTest Label3 cmdReset cmdNav_1"));
     }
 
     void clickLabelsAreLinks()
