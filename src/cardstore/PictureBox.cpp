@@ -5,8 +5,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace {
 // A card picture's proportions, so a layout gives the box a sensible shape.
@@ -178,24 +176,20 @@ QImage PictureBox::rendered(qreal devicePixelRatio) const
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
-    if (hasFocus()) {
-        // The keyboard focus shows on the frame, in the style's own way.
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect();
-        option.backgroundColor = palette().color(backgroundRole());
-        QPainter focus(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &focus, this);
-    }
     const qreal ratio = devicePixelRatioF();
     const Placement& p = placement(deviceSize(ratio));
-    if (p.scaled.isNull())
-        return;
-    // Drawn at device resolution: the image's pixel ratio makes it map one to one.
-    QImage image = p.scaled;
-    image.setDevicePixelRatio(ratio);
     QPainter painter(this);
-    painter.drawImage(QPointF(contentsRect().topLeft()) + QPointF(p.offset) / ratio, image);
+    if (!p.scaled.isNull()) {
+        // Drawn at device resolution: the image's pixel ratio makes it map one to one.
+        QImage image = p.scaled;
+        image.setDevicePixelRatio(ratio);
+        painter.drawImage(QPointF(contentsRect().topLeft()) + QPointF(p.offset) / ratio, image);
+    }
+    if (hasFocus()) {
+        // The focus must show on a picture too: a ring in the theme's highlight colour.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 QSize PictureBox::sizeHint() const

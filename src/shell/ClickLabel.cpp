@@ -5,8 +5,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace {
 
@@ -89,10 +87,11 @@ void ClickLabel::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // A label draws no focus of its own; a keyboard user must see where Enter will go.
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(backgroundRole());
+    // A label draws no focus of its own; a keyboard user must see where Enter will go: a
+    // ring round the text in the theme's highlight colour.
+    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const QRect text = fontMetrics().boundingRect(contentsRect(), flags, this->text()).adjusted(-2, -1, 2, 1);
     QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    painter.drawRect(text.intersected(rect().adjusted(0, 0, -1, -1)));
 }

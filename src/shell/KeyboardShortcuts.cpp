@@ -45,6 +45,7 @@ KeyboardShortcuts::KeyboardShortcuts(MemorizeView* memorize, TestScreen* test, Q
 {
     watch(m_memorize);
     watch(m_test);
+    describeOptionKeys();
 }
 
 void KeyboardShortcuts::watch(QWidget* root)
@@ -59,6 +60,11 @@ void KeyboardShortcuts::watch(QWidget* root)
 
 bool KeyboardShortcuts::eventFilter(QObject* watched, QEvent* event)
 {
+    if ((event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+        && qobject_cast<WrappingRadioButton*>(watched)) {
+        describeOptionKeys();
+        return false;
+    }
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
@@ -123,6 +129,14 @@ bool KeyboardShortcuts::pickOption(int place)
         }
     }
     return false;
+}
+
+void KeyboardShortcuts::describeOptionKeys()
+{
+    // Screen readers tell the key with each option; the key depends on which are shown.
+    int place = 0;
+    for (WrappingRadioButton* option : m_test->optAnswer)
+        option->setAccessibleDescription(option->isHidden() ? QString() : tr("Key %1").arg(++place));
 }
 
 bool KeyboardShortcuts::toggleKeyword(int index)

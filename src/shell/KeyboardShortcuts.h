@@ -28,6 +28,7 @@ private:
     bool testKey(QObject* receiver, const QKeyEvent& key);
     bool pickOption(int place);
     bool toggleKeyword(int index);
+    void describeOptionKeys();
 
     MemorizeView* m_memorize;
     TestScreen* m_test;

@@ -58,6 +58,8 @@ private Q_SLOTS:
         QCOMPARE(f.fields().QuestionNo, 1);
         QTest::keyClicks(s.picResult, keys);
         QCOMPARE(selected(s), option);
+        if (option >= 0) // and a screen reader tells that key with the option
+            QCOMPARE(s.optAnswer[option]->accessibleDescription(), QStringLiteral("Key ") + keys.back());
         QCOMPARE(s.cmdNextQuestion->isEnabled(), option >= 0);
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : s.picResult, Qt::Key_Return);
         QCOMPARE(f.fields().QuestionNo, option >= 0 ? 2 : 1);
