@@ -2,7 +2,12 @@
 #include "support/Find.h"
 #include "testing/TestRunFixture.h"
 
+#include "shell/KeyboardShortcuts.h"
+
+#include <QMenu>
 #include <QPointer>
+#include <QTimer>
+#include <QTreeWidget>
 
 class TestKeyboard : public QObject {
     Q_OBJECT
@@ -128,6 +133,23 @@ private Q_SLOTS:
         QTest::keyClick(v.picCardMemorize, Qt::Key_Left); // on card 1: disables itself, as a click does
         QCOMPARE(v.CardPosition, 1);
         QVERIFY(!v.cmdPrevious->isEnabled());
+    }
+
+    void helpMenuListsTheShortcuts()
+    {
+        MainWindowFixture f;
+        frmMain& w = f.load();
+        auto* item = find<QAction>(&w, "mnuShortcuts");
+        QVERIFY(find<QMenu>(&w, "mnuHelp")->actions().contains(item));
+        int rows = -1;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            rows = find<QTreeWidget>(dialog, "lstShortcuts")->topLevelItemCount();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        item->trigger(); // returns once Esc has closed the list
+        QCOMPARE(rows, int(KeyboardShortcuts::list().size()));
     }
 
     void largeViewShowsTheCardAsClicked_data()
