@@ -1,5 +1,5 @@
 // Builds the encrypted card database from data/: validates the content first and
-// refuses, naming the card, when anything is wrong.
+// refuses, naming the card and the rule, when anything is wrong.
 #include "cardstore/CardContent.h"
 #include "cardstore/modDB.h"
 
@@ -26,12 +26,6 @@ int main(int argc, char** argv)
         for (const QString& f : faults)
             std::fprintf(stderr, "%s\n", qPrintable(f));
         return 1;
-    }
-    const QStringList shared = CardContentIO::sharedKeywords(cards);
-    if (!shared.isEmpty()) {
-        std::printf("Keywords on more than one card:\n");
-        for (const QString& s : shared)
-            std::printf("  %s\n", qPrintable(s));
     }
     try {
         CardContentIO::write(args[3], cards);

@@ -1,5 +1,6 @@
 #include "cardstore/CardContent.h"
 
+#include "cardstore/ContentRules.h"
 #include "cardstore/modDB.h"
 
 #include <sqlite3.h>
@@ -12,7 +13,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QMap>
 #include <QScopeGuard>
 #include <QSet>
 
@@ -24,18 +24,14 @@ namespace {
 
 const char* const kSchema =
     "CREATE TABLE tblCards (ID INTEGER PRIMARY KEY, Name TEXT NOT NULL, [Group] INTEGER NOT NULL,"
-    " PictureData BLOB, NormalMeaning TEXT NOT NULL, ReversedMeaning TEXT NOT NULL);"
+    " PictureData BLOB, NormalMeaning TEXT NOT NULL, ReversedMeaning TEXT NOT NULL,"
+    " PictureText TEXT, ContrastText TEXT);"
     "CREATE TABLE tblKeywords (ID INTEGER PRIMARY KEY, CardID INTEGER NOT NULL, CardName TEXT,"
     " Keyword TEXT NOT NULL);"
     "CREATE INDEX idxKeywordsCard ON tblKeywords (CardID);";
 
 const char* const kGroupNames[] = {"major arcana", "Cups", "Wands", "Pentacles", "Swords"};
 const int kGroupSizes[] = {22, 14, 14, 14, 14};
-
-QString cardLabel(const CardContent& c)
-{
-    return QStringLiteral("card %1 \"%2\"").arg(c.id).arg(c.name);
-}
 
 // Closes the database and removes the unfinished file unless told the work is done.
 class Writer {
@@ -45,9 +41,17 @@ public:
     {
         QFile::remove(path);
         const QByteArray native = QFile::encodeName(path);
-        if (sqlite3_open_v2(native.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
-            check(SQLITE_CANTOPEN);
-        check(sqlite3_key(m_db, modDB::kPassword, int(sizeof(modDB::kPassword) - 1)));
+        try {
+            if (sqlite3_open_v2(native.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+                != SQLITE_OK)
+                check(SQLITE_CANTOPEN);
+            check(sqlite3_key(m_db, modDB::kPassword, int(sizeof(modDB::kPassword) - 1)));
+        } catch (...) {
+            // The destructor does not run for a half-made writer: even a failed open holds a handle.
+            sqlite3_close(m_db);
+            QFile::remove(path);
+            throw;
+        }
     }
     ~Writer()
     {
@@ -77,13 +81,18 @@ private:
     bool m_done = false;
 };
 
-void bindText(sqlite3_stmt* stmt, int i, const QString& text)
+int bindText(sqlite3_stmt* stmt, int i, const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
-    sqlite3_bind_text(stmt, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    return sqlite3_bind_text64(stmt, i, utf8.constData(), sqlite3_uint64(utf8.size()), SQLITE_TRANSIENT, SQLITE_UTF8);
 }
 
 } // namespace
+
+QString cardLabel(const CardContent& c)
+{
+    return QStringLiteral("card %1 \"%2\"").arg(c.id).arg(c.name);
+}
 
 QList<CardContent> load(const QString& jsonPath, const QString& picturesDir, QString* error)
 {
@@ -111,6 +120,8 @@ QList<CardContent> load(const QString& jsonPath, const QString& picturesDir, QSt
         c.picture = o.value(QStringLiteral("picture")).toString();
         c.normalMeaning = o.value(QStringLiteral("normalMeaning")).toString();
         c.reversedMeaning = o.value(QStringLiteral("reversedMeaning")).toString();
+        c.pictureText = o.value(QStringLiteral("pictureText")).toString();
+        c.contrastText = o.value(QStringLiteral("contrastText")).toString();
         for (const QJsonValue& k : o.value(QStringLiteral("keywords")).toArray())
             c.keywords << k.toString();
         if (!c.picture.isEmpty()) {
@@ -158,18 +169,16 @@ QStringList validate(const QList<CardContent>& cards)
         normals.insert(c.normalMeaning, label);
         reverseds.insert(c.reversedMeaning, label);
 
-        QSet<QString> distinct;
         for (const QString& k : c.keywords) {
             if (k.trimmed().isEmpty())
                 faults << QStringLiteral("%1: a keyword is empty.").arg(label);
             else if (k.contains(punctuation))
                 faults << QStringLiteral("%1: the keyword \"%2\" holds punctuation.").arg(label, k);
-            distinct.insert(k);
         }
-        if (distinct.size() != c.keywords.size())
-            faults << QStringLiteral("%1: a keyword is listed twice.").arg(label);
-        if (distinct.size() < 7)
-            faults << QStringLiteral("%1: %2 distinct keywords, at least 7 are needed.").arg(label).arg(distinct.size());
+        if (c.pictureText.trimmed().isEmpty())
+            faults << QStringLiteral("%1: the picture text is missing.").arg(label);
+        if (c.contrastText.trimmed().isEmpty())
+            faults << QStringLiteral("%1: the contrast line is missing.").arg(label);
 
         if (c.pictureData.isEmpty())
             faults << QStringLiteral("%1: the picture \"%2\" is missing.").arg(label, c.picture);
@@ -183,20 +192,7 @@ QStringList validate(const QList<CardContent>& cards)
                           .arg(QLatin1String(kGroupNames[g]))
                           .arg(groupCounts[g])
                           .arg(kGroupSizes[g]);
-    return faults;
-}
-
-QStringList sharedKeywords(const QList<CardContent>& cards)
-{
-    QMap<QString, QStringList> owners;
-    for (const CardContent& c : cards)
-        for (const QString& k : c.keywords)
-            owners[k.toLower()] << c.name;
-    QStringList out;
-    for (auto it = owners.cbegin(); it != owners.cend(); ++it)
-        if (it.value().size() > 1)
-            out << QStringLiteral("\"%1\": %2").arg(it.key(), it.value().join(QStringLiteral(", ")));
-    return out;
+    return faults + ContentRules::check(cards);
 }
 
 void write(const QString& path, const QList<CardContent>& cards)
@@ -209,8 +205,8 @@ void write(const QString& path, const QList<CardContent>& cards)
         sqlite3_stmt* card = nullptr;
         sqlite3_stmt* keyword = nullptr;
         w.check(sqlite3_prepare_v2(w.db(),
-                                   "INSERT INTO tblCards (ID, Name, [Group], PictureData, NormalMeaning, ReversedMeaning)"
-                                   " VALUES (?,?,?,?,?,?)",
+                                   "INSERT INTO tblCards (ID, Name, [Group], PictureData, NormalMeaning, ReversedMeaning,"
+                                   " PictureText, ContrastText) VALUES (?,?,?,?,?,?,?,?)",
                                    -1, &card, nullptr));
         w.check(sqlite3_prepare_v2(w.db(), "INSERT INTO tblKeywords (ID, CardID, CardName, Keyword) VALUES (?,?,?,?)",
                                    -1, &keyword, nullptr));
@@ -220,23 +216,24 @@ void write(const QString& path, const QList<CardContent>& cards)
         });
         int keywordId = 1;
         for (const CardContent& c : cards) {
-            sqlite3_reset(card);
-            sqlite3_bind_int(card, 1, c.id);
-            bindText(card, 2, c.name);
-            sqlite3_bind_int(card, 3, c.group);
-            if (c.pictureData.isEmpty())
-                sqlite3_bind_null(card, 4);
-            else
-                sqlite3_bind_blob(card, 4, c.pictureData.constData(), int(c.pictureData.size()), SQLITE_TRANSIENT);
-            bindText(card, 5, c.normalMeaning);
-            bindText(card, 6, c.reversedMeaning);
+            w.check(sqlite3_reset(card));
+            w.check(sqlite3_bind_int(card, 1, c.id));
+            w.check(bindText(card, 2, c.name));
+            w.check(sqlite3_bind_int(card, 3, c.group));
+            w.check(c.pictureData.isEmpty() ? sqlite3_bind_null(card, 4)
+                                            : sqlite3_bind_blob64(card, 4, c.pictureData.constData(),
+                                                                  sqlite3_uint64(c.pictureData.size()), SQLITE_TRANSIENT));
+            w.check(bindText(card, 5, c.normalMeaning));
+            w.check(bindText(card, 6, c.reversedMeaning));
+            w.check(bindText(card, 7, c.pictureText));
+            w.check(bindText(card, 8, c.contrastText));
             w.check(sqlite3_step(card));
             for (const QString& k : c.keywords) {
-                sqlite3_reset(keyword);
-                sqlite3_bind_int(keyword, 1, keywordId++);
-                sqlite3_bind_int(keyword, 2, c.id);
-                bindText(keyword, 3, c.name);
-                bindText(keyword, 4, k);
+                w.check(sqlite3_reset(keyword));
+                w.check(sqlite3_bind_int(keyword, 1, keywordId++));
+                w.check(sqlite3_bind_int(keyword, 2, c.id));
+                w.check(bindText(keyword, 3, c.name));
+                w.check(bindText(keyword, 4, k));
                 w.check(sqlite3_step(keyword));
             }
         }

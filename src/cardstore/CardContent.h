@@ -15,18 +15,20 @@ struct CardContent {
     QString normalMeaning;
     QString reversedMeaning;
     QStringList keywords;
+    QString pictureText;  // what the picture shows and what its symbols mean
+    QString contrastText; // how the card differs from the one most often taken for it
 };
 
 namespace CardContentIO {
 
+// How faults name a card: card 5 "The Hierophant".
+QString cardLabel(const CardContent& c);
+
 // Reads cards.json and the picture bytes; an empty list and *error on failure.
 QList<CardContent> load(const QString& jsonPath, const QString& picturesDir, QString* error);
 
-// Every fault of the deck, each naming its card; empty when the deck is sound.
+// Every fault of the deck, each naming its card and the rule; empty when the deck is sound.
 QStringList validate(const QList<CardContent>& cards);
-
-// Keywords that stand on more than one card, with the cards' names.
-QStringList sharedKeywords(const QList<CardContent>& cards);
 
 // Writes a new encrypted card database: into a temporary file beside `path`, renamed
 // over it only when complete. Keyword rows are numbered 1, 2, 3 ... in card order.

@@ -2,6 +2,8 @@
 #include "cardstore/DbError.h"
 
 #include <QString>
+#include <QVariant>
+#include <QVariantList>
 
 struct sqlite3;
 
@@ -12,6 +14,12 @@ class Connection {
 public:
     // Opens an existing database file with the fixed key and checks that the key fits.
     explicit Connection(const QString& path);
+    // A plain SQLite file without a key (the learner's own data); created when asked and missing.
+    // Opened read-only when the file cannot be written.
+    struct Plain {
+        bool create = false;
+    };
+    Connection(const QString& path, Plain plain);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -20,6 +28,12 @@ public:
     const QString& path() const { return m_path; }
     // Runs a statement that returns no rows.
     void execute(const QString& sql);
+    // Runs one statement of our own with ?-parameters bound in order (taken as it stands).
+    void run(const QString& sql, const QVariantList& params = {});
+    // The first column of the first row of a query; null when it returns no row.
+    QVariant value(const QString& sql, const QVariantList& params = {});
+    qint64 lastInsertId() const;
+    bool isReadOnly() const;
 
     // How many connections are open in this process (tests check that replaced ones close).
     static int liveCount();

@@ -100,17 +100,19 @@ void Recordset::setFilter(const QString& filter)
     // A refused filter leaves the rows as they were.
     if (!all && !match.hasMatch())
         fail(QStringLiteral("The filter \"%1\" is not supported.").arg(filter));
-    m_visible.clear();
+    // Worked out aside: a filter on rows without an ID column throws before anything changes.
+    QVector<int> visible;
     if (all) {
         for (int i = 0; i < m_rows.size(); ++i)
-            m_visible.push_back(i);
+            visible.push_back(i);
     } else {
         const qint64 id = match.captured(1).toLongLong();
         const int idColumn = column(QStringLiteral("ID"));
         for (int i = 0; i < m_rows.size(); ++i)
             if (m_rows[i].values[idColumn].toLongLong() == id && !m_rows[i].values[idColumn].isNull())
-                m_visible.push_back(i);
+                visible.push_back(i);
     }
+    m_visible = std::move(visible);
     m_filter = filter;
     m_pos = m_visible.isEmpty() ? -1 : 0;
     rowChanged();
@@ -247,6 +249,16 @@ void Recordset::Update()
     const int rc = sqlite3_step(stmt.get());
     if (rc != SQLITE_DONE)
         fail(QStringLiteral("The card database could not save the row: %1").arg(sqliteMessage(db, rc)));
+    // A row that another program deleted, or one without an ID, would otherwise be "saved"
+    // without a trace.
+    if (sqlite3_changes(db) != 1)
+        fail(QStringLiteral("The card database could not save the row: it is no longer in %1.").arg(m_table));
+    if (row.isNew && hasField(QStringLiteral("ID"))) {
+        // Later saves of this row find it by the ID the database gave it.
+        QVariant& id = row.values[column(QStringLiteral("ID"))];
+        if (id.isNull() || !id.isValid())
+            id = QVariant(qint64(sqlite3_last_insert_rowid(db)));
+    }
 
     row.isNew = false;
     row.dirty.fill(false);

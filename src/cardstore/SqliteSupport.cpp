@@ -15,9 +15,9 @@ QString sqliteMessage(sqlite3* db, int code)
     return QString::fromUtf8(sqlite3_errstr(code));
 }
 
-[[noreturn]] void fail(const QString& text)
+[[noreturn]] void fail(const QString& text, int code)
 {
-    throw DbError(text.toStdString());
+    throw DbError(text.toStdString(), code);
 }
 
 QVariant columnValue(sqlite3_stmt* stmt, int i)
@@ -40,17 +40,15 @@ QVariant columnValue(sqlite3_stmt* stmt, int i)
     }
 }
 
-void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value)
+namespace {
+int bindAny(sqlite3_stmt* stmt, int index, const QVariant& value)
 {
-    if (!value.isValid() || value.isNull()) {
-        sqlite3_bind_null(stmt, index);
-        return;
-    }
+    if (!value.isValid() || value.isNull())
+        return sqlite3_bind_null(stmt, index);
     switch (value.typeId()) {
     case QMetaType::QByteArray: {
         const QByteArray bytes = value.toByteArray();
-        sqlite3_bind_blob64(stmt, index, bytes.constData(), sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT);
-        break;
+        return sqlite3_bind_blob64(stmt, index, bytes.constData(), sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT);
     }
     case QMetaType::Int:
     case QMetaType::UInt:
@@ -59,19 +57,26 @@ void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value)
     case QMetaType::Short:
     case QMetaType::UShort:
     case QMetaType::Bool:
-        sqlite3_bind_int64(stmt, index, value.toLongLong());
-        break;
+        return sqlite3_bind_int64(stmt, index, value.toLongLong());
     case QMetaType::Double:
     case QMetaType::Float:
-        sqlite3_bind_double(stmt, index, value.toDouble());
-        break;
+        return sqlite3_bind_double(stmt, index, value.toDouble());
     default: {
         const QByteArray utf8 = value.toString().toUtf8();
-        sqlite3_bind_text64(stmt, index, utf8.constData(), sqlite3_uint64(utf8.size()), SQLITE_TRANSIENT,
-                            SQLITE_UTF8);
-        break;
+        return sqlite3_bind_text64(stmt, index, utf8.constData(), sqlite3_uint64(utf8.size()), SQLITE_TRANSIENT,
+                                   SQLITE_UTF8);
     }
     }
+}
+} // namespace
+
+void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value)
+{
+    const int rc = bindAny(stmt, index, value);
+    if (rc != SQLITE_OK)
+        fail(QStringLiteral("The card database could not take value %1 of the row: %2")
+                 .arg(index)
+                 .arg(sqliteMessage(nullptr, rc)));
 }
 
 QString quoted(const QString& identifier)
@@ -84,8 +89,8 @@ Statement::Statement(sqlite3* db, const QString& sql)
     const QByteArray utf8 = sql.toUtf8();
     const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr);
     if (rc != SQLITE_OK)
-        fail(QStringLiteral("The card database could not run the query \"%1\": %2")
-                 .arg(sql, sqliteMessage(db, rc)));
+        fail(QStringLiteral("The database could not run the query \"%1\": %2").arg(sql, sqliteMessage(db, rc)),
+             rc);
 }
 
 Statement::~Statement()

@@ -10,8 +10,10 @@ struct sqlite3_stmt;
 namespace modDB::detail {
 
 QString sqliteMessage(sqlite3* db, int code);
-[[noreturn]] void fail(const QString& text);
+[[noreturn]] void fail(const QString& text, int code = 0);
 QVariant columnValue(sqlite3_stmt* stmt, int i);
+// Binds a value to a statement parameter; throws when SQLite refuses it (too big, no such
+// parameter), so a refused value is never written as NULL.
 void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value);
 QString quoted(const QString& identifier);
 

@@ -1,5 +1,7 @@
 #include "cardstore/modDB.h"
 
+#include <QDir>
+
 namespace modDB {
 
 std::shared_ptr<Connection> CardConnection;
@@ -58,6 +60,15 @@ void OpenRecordset(std::shared_ptr<Recordset>& rows, const std::shared_ptr<Conne
 {
     rows.reset();
     rows = std::make_shared<Recordset>(connection, sql);
+}
+
+void RequireCardFields(const Recordset& deck, const QString& path)
+{
+    for (const char* field : {"ID", "Name", "NormalMeaning", "ReversedMeaning"})
+        if (!deck.hasField(QLatin1String(field)))
+            throw DbError(QStringLiteral("The card database \"%1\" cannot be used: its card table has no column \"%2\".")
+                              .arg(QDir::toNativeSeparators(path), QLatin1String(field))
+                              .toStdString());
 }
 
 QString cardDatabasePath(const QString& executableDir)

@@ -20,6 +20,10 @@ void OpenRecordset(std::shared_ptr<Recordset>& rows, const std::shared_ptr<Conne
 extern std::shared_ptr<Connection> CardConnection;
 extern std::shared_ptr<Recordset> DeckRecordset;
 
+// Refuses a deck whose rows lack a column the screens show without a further test (Name and
+// the two meanings); the message names the file and the column. Other columns may be absent.
+void RequireCardFields(const Recordset& deck, const QString& path);
+
 // "learn.dll" in the given directory.
 QString cardDatabasePath(const QString& executableDir);
 

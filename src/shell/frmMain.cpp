@@ -61,7 +61,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     SSTab1->addTab(buildSettingsTab(), QStringLiteral("     Settings       "));
     memorize = new MemorizeView(m_svc.dialogs, SSTab1);
     SSTab1->addTab(memorize, QStringLiteral("  Memorize Cards  "));
-    testScreen = new TestScreen(SSTab1);
+    testScreen = new TestScreen(m_svc.dialogs, SSTab1);
     SSTab1->addTab(testScreen, QStringLiteral("      Take Test     "));
     resultsView = new ResultsView(m_svc.dialogs, SSTab1);
     SSTab1->addTab(resultsView, QStringLiteral("       Results        "));
@@ -116,8 +116,9 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     connect(cmdSetOption, &QPushButton::clicked, this, &frmMain::cmdSetOption_Click);
     connect(cmdSaveSettings, &QPushButton::clicked, this, [this] { m_settings->cmdSaveSettings_Click(); });
     testRun = new TestRun(m_svc,
-                          {[this] { return openDeck(); }, [this](int tab) { selectTab(tab); },
-                           [this](int tab, bool on) { SSTab1->setTabEnabled(tab, on); }},
+                          {[this](const QString& query) { return openDeck(query); }, [this](int tab) { selectTab(tab); },
+                           [this](int tab, bool on) { SSTab1->setTabEnabled(tab, on); },
+                           [this] { memorize->cmdNext->setEnabled(true); }},
                           testScreen, resultsView, testOptions, objectives, this);
     connect(cmdStartTest2, &QPushButton::clicked, testRun, &TestRun::cmdStartTest2_Click);
     connect(memorize->cmdStartTest, &QPushButton::clicked, testRun, &TestRun::cmdStartTest_Click);
@@ -301,12 +302,13 @@ void frmMain::cmdNav_Click(int Index)
     close();
 }
 
-bool frmMain::openDeck()
+bool frmMain::openDeck(const QString& query)
 {
-    const QString query = objectives->BuildCardQuery();
+    const QString path = modDB::cardDatabasePath(m_svc.paths->executableDir());
     try {
-        modDB::OpenCardDatabase(modDB::CardConnection, modDB::cardDatabasePath(m_svc.paths->executableDir()));
+        modDB::OpenCardDatabase(modDB::CardConnection, path);
         modDB::OpenRecordset(modDB::DeckRecordset, modDB::CardConnection, query);
+        modDB::RequireCardFields(*modDB::DeckRecordset, path);
         return true;
     } catch (const modDB::DbError& e) {
         // No stale deck stays in use after a failed open.
@@ -323,7 +325,7 @@ void frmMain::cmdSetOption_Click()
         m_svc.dialogs->message(this, QStringLiteral("Select at least one option."), AppTitle(), Dialogs::Icon::None);
         return;
     }
-    if (!openDeck())
+    if (!openDeck(objectives->BuildCardQuery()))
         return;
     selectTab(TabMemorize);
 }

@@ -41,9 +41,9 @@ public:
     void cmdNav_Click(int Index);
     void cmdSetOption_Click();
 
-    // Opens the card database and the deck of the ticked objectives; on failure the user
-    // is told why and no deck stays open.
-    bool openDeck();
+    // Opens the card database and the deck of the query; on failure the user is told why
+    // and no deck stays open.
+    bool openDeck(const QString& query);
     // A program selection: the tab becomes available and is selected.
     void selectTab(int index);
     bool startedFromLogOn() const;

@@ -32,6 +32,32 @@ QLabel* label(const char* name, const QString& text, QWidget* parent)
     return l;
 }
 
+QLabel* wrappedLabel(const char* name, QWidget* parent)
+{
+    QLabel* l = label(name, QString(), parent);
+    l->setWordWrap(true);
+    l->setTextFormat(Qt::PlainText);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+// A card's texts run to a few hundred characters. Laying out millions without a break point
+// takes minutes, so an outsized text is shown cut, with a note; the database keeps it whole.
+constexpr int kBoxLimit = 10000;
+constexpr int kLabelLimit = 2000;
+
+QString shownText(const QString& text, int limit)
+{
+    if (text.size() <= limit)
+        return text;
+    return text.left(limit) + QStringLiteral("\n[Cut here: the text holds %1 characters.]").arg(text.size());
+}
+
+QString optionalText(const modDB::Recordset& deck, const QString& field)
+{
+    return deck.hasField(field) ? deck.text(field) : QString();
+}
+
 } // namespace
 
 MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
@@ -43,6 +69,8 @@ MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     nameFont.setBold(true);
     lblCardNameMemorize->setFont(nameFont);
+    // An overlong name is clipped rather than widening the window.
+    lblCardNameMemorize->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Both boxes share one size, so the reversed box is the upright one turned pixel for pixel.
     picCardMemorize = new PictureBox(this);
     picCardMemorize->setObjectName(QStringLiteral("picCardMemorize"));
@@ -50,6 +78,11 @@ MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
     picCardMemorizeReversed->setObjectName(QStringLiteral("picCardMemorizeReversed"));
     for (PictureBox* box : {picCardMemorize, picCardMemorizeReversed})
         box->setFixedSize(box->sizeHint() * 0.9);
+    lblPictureText = wrappedLabel("lblPictureText", this);
+    lblContrastText = wrappedLabel("lblContrastText", this);
+    QFont contrastFont = lblContrastText->font();
+    contrastFont.setItalic(true);
+    lblContrastText->setFont(contrastFont);
     Label9 = label("Label9", QStringLiteral("Card Meaning :"), this);
     txtNormalMeaning = readOnlyBox("txtNormalMeaning", this);
     Label17 = label("Label17", QStringLiteral("Reverse Meaning"), this);
@@ -74,8 +107,17 @@ MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
     auto* pictures = new QHBoxLayout;
     pictures->addWidget(picCardMemorize, 0, Qt::AlignTop);
     pictures->addWidget(picCardMemorizeReversed, 0, Qt::AlignTop);
+    // The texts below the pictures wrap within the pictures' width.
+    const int picturesWidth = 2 * picCardMemorize->width() + pictures->spacing();
+    for (QLabel* l : {lblPictureText, lblContrastText})
+        l->setFixedWidth(picturesWidth);
+    auto* left = new QVBoxLayout;
+    left->addLayout(pictures);
+    left->addWidget(lblPictureText);
+    left->addWidget(lblContrastText);
+    left->addStretch(1);
     auto* top = new QHBoxLayout;
-    top->addLayout(pictures, 0);
+    top->addLayout(left, 0);
     top->addLayout(texts, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdPrevious);
@@ -105,27 +147,34 @@ void MemorizeView::ShowCard()
     auto& deck = modDB::DeckRecordset;
     if (!deck || deck->BOF() || deck->AtEOF())
         return; // an empty deck shows nothing
-    lblCardNameMemorize->setText(deck->text(QStringLiteral("Name")));
-    modImageDB::LoadPictureFromField(picCardMemorize, *deck, QStringLiteral("PictureData"));
-    modImageDB::ShowHalfTurnOf(picCardMemorizeReversed, *picCardMemorize);
-    txtNormalMeaning->setPlainText(deck->text(QStringLiteral("NormalMeaning")));
-    txtReverseMeaning->setPlainText(deck->text(QStringLiteral("ReversedMeaning")));
-
-    txtKeywords->clear();
     try {
-        modDB::Recordset keywords(modDB::CardConnection,
-                                  QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE CardID=%1")
-                                      .arg(deck->integer(QStringLiteral("ID"))));
-        QString text;
-        // Seven rows at most; a card with fewer shows what it has.
-        for (int i = 0; i < 7 && !keywords.AtEOF(); ++i) {
-            text += keywords.text(QStringLiteral("Keyword")) + QStringLiteral(", ");
-            keywords.MoveNext();
-        }
-        txtKeywords->setPlainText(text);
+        showCardFields();
     } catch (const modDB::DbError& e) {
         m_dialogs->message(this, QString::fromUtf8(e.what()), AppTitle(), Dialogs::Icon::Exclamation);
     }
+}
+
+void MemorizeView::showCardFields()
+{
+    const modDB::Recordset& deck = *modDB::DeckRecordset;
+    lblCardNameMemorize->setText(shownText(deck.text(QStringLiteral("Name")), kLabelLimit));
+    modImageDB::LoadPictureFromField(picCardMemorize, *modDB::DeckRecordset, QStringLiteral("PictureData"));
+    modImageDB::ShowHalfTurnOf(picCardMemorizeReversed, *picCardMemorize);
+    lblPictureText->setText(shownText(optionalText(deck, QStringLiteral("PictureText")), kLabelLimit));
+    lblContrastText->setText(shownText(optionalText(deck, QStringLiteral("ContrastText")), kLabelLimit));
+    txtNormalMeaning->setPlainText(shownText(deck.text(QStringLiteral("NormalMeaning")), kBoxLimit));
+    txtReverseMeaning->setPlainText(shownText(deck.text(QStringLiteral("ReversedMeaning")), kBoxLimit));
+
+    txtKeywords->clear();
+    modDB::Recordset keywords(modDB::CardConnection, QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE CardID=%1")
+                                                         .arg(deck.integer(QStringLiteral("ID"))));
+    QString text;
+    // Seven rows at most; a card with fewer shows what it has.
+    for (int i = 0; i < 7 && !keywords.AtEOF(); ++i) {
+        text += keywords.text(QStringLiteral("Keyword")) + QStringLiteral(", ");
+        keywords.MoveNext();
+    }
+    txtKeywords->setPlainText(shownText(text, kBoxLimit));
 }
 
 void MemorizeView::cmdNext_Click()

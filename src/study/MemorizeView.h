@@ -25,6 +25,8 @@ public:
     QLabel* lblCardNameMemorize;
     PictureBox* picCardMemorize;
     PictureBox* picCardMemorizeReversed;
+    QLabel* lblPictureText;  // what the picture shows; empty when the database has no such column
+    QLabel* lblContrastText; // how the card differs from its usual look-alike
     QLabel* Label9;
     QPlainTextEdit* txtNormalMeaning;
     QLabel* Label17;
@@ -36,5 +38,7 @@ public:
     QPushButton* cmdStartTest;
 
 private:
+    void showCardFields();
+
     Dialogs* m_dialogs;
 };

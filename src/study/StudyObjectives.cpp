@@ -1,5 +1,7 @@
 #include "study/StudyObjectives.h"
 
+#include "study/DeckQuery.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -94,18 +96,8 @@ void StudyObjectives::chkGroup_Click(int Index)
 
 QString StudyObjectives::BuildCardQuery() const
 {
-    QString query = QStringLiteral("SELECT * FROM tblCards WHERE ");
-    QString slots[5];
-    if (chkMajor->isChecked())
-        slots[0] = QStringLiteral("(Group=0)");
+    std::array<bool, 4> suits{};
     for (int i = 0; i < 4; ++i)
-        if (chkGroup[i]->isChecked() && chkGroup[i]->isEnabledTo(this))
-            slots[i + 1] = QStringLiteral("(Group=%1)").arg(i + 1);
-    for (const QString& term : slots)
-        if (!term.isEmpty())
-            query += QLatin1Char(' ') + term + QStringLiteral(" OR ");
-    query.chop(4);
-    query += QStringLiteral(" ORDER BY ID");
-    query.replace(QStringLiteral("  "), QStringLiteral(" "));
-    return query;
+        suits[std::size_t(i)] = chkGroup[i]->isChecked() && chkGroup[i]->isEnabledTo(this);
+    return DeckQuery::objectives(chkMajor->isChecked(), suits);
 }

@@ -1,15 +1,9 @@
 #include "testing/KeywordQuestion.h"
 
 #include "cardstore/modDB.h"
-#include "platform/AppTitle.h"
-#include "platform/Dialogs.h"
 #include "testing/TestDraws.h"
 #include "testing/TestFields.h"
-#include "testing/TestScreen.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QSet>
 
 #include <algorithm>
@@ -27,45 +21,31 @@ QString keywordAt(modDB::Recordset& rows, int k)
     rows.Move(k - 1);
     return rows.text(QStringLiteral("Keyword"));
 }
-
-QString mustChoose(int count)
-{
-    return QStringLiteral("You must choose %1 keywords").arg(count);
-}
 } // namespace
 
-KeywordQuestion::KeywordQuestion(TestFields& fields, TestScreen& screen, Random& random, Dialogs& dialogs)
+KeywordQuestion::KeywordQuestion(TestFields& fields, Random& random)
     : m_fields(fields)
-    , m_screen(screen)
     , m_random(random)
-    , m_dialogs(dialogs)
 {
 }
 
-void KeywordQuestion::BuildKeywordQuestion(modDB::Recordset& deck,
-                                           const std::shared_ptr<modDB::Connection>& connection, int level)
+Question KeywordQuestion::BuildKeywordQuestion(modDB::Recordset& deck,
+                                               const std::shared_ptr<modDB::Connection>& connection, int level)
 {
     TestFields& f = m_fields;
+    Question q;
+    q.type = TestType::Keywords;
     f.CurrentReversed = false;
-    level = std::clamp(level, 0, 2);
-    f.KeywordBoxMax = kBoxMax[level];
+    q.level = level = std::clamp(level, 0, 2);
+    q.boxMax = f.KeywordBoxMax = kBoxMax[level];
     f.RightKeywordMax = kRightMax[level];
     f.KeywordsToChoose = f.RightKeywordMax + 1;
-    m_screen.lblMaxKeyword->setText(mustChoose(f.KeywordsToChoose));
 
-    for (int i = 0; i < 20; ++i) {
-        const bool inUse = i <= f.KeywordBoxMax;
-        m_screen.chkKeywords[i]->setChecked(false);
-        m_screen.chkKeywords[i]->setEnabled(inUse);
-        m_screen.chkKeywords[i]->setVisible(inUse);
-    }
-
-    const QString idFilter = QStringLiteral("ID=%1").arg(f.CurrentCardID);
     deck.MoveFirst();
-    deck.setFilter(idFilter);
-    m_screen.lblCardName->setText(deck.text(QStringLiteral("Name")));
-    m_screen.ShowQuestionPicture(deck, false);
+    deck.setFilter(QStringLiteral("ID=%1").arg(f.CurrentCardID));
+    q.cardName = deck.text(QStringLiteral("Name"));
     const qint64 cardId = deck.integer(QStringLiteral("ID"));
+    q.cardId = int(cardId);
 
     ShuffleKeywordSlots();
 
@@ -86,7 +66,6 @@ void KeywordQuestion::BuildKeywordQuestion(modDB::Recordset& deck,
     if (drawn < f.KeywordsToChoose) {
         f.KeywordsToChoose = drawn;
         f.KeywordSlots->resize(std::size_t(drawn));
-        m_screen.lblMaxKeyword->setText(mustChoose(drawn));
     }
     // No distractor may be a keyword of the asked card, drawn for this question or not: a
     // tick on it would be right and still count as wrong.
@@ -99,6 +78,7 @@ void KeywordQuestion::BuildKeywordQuestion(modDB::Recordset& deck,
     const int M = others.RecordCount();
     modGlobals::StringArray PlacedKeywords(std::vector<QString>(20));
     // Boxes that take a right keyword need no distractor; a scarce supply goes further.
+    // A box left without a keyword (too few distinct keywords in the card table) is no choice.
     for (int i = 0; i <= f.KeywordBoxMax; ++i) {
         if (IsInLongArray(i, f.KeywordSlots))
             continue;
@@ -108,24 +88,19 @@ void KeywordQuestion::BuildKeywordQuestion(modDB::Recordset& deck,
                 && !IsInStringArray(keyword, RightKeywords) && !ownKeywords.contains(keyword);
         });
         if (m == 0)
-            continue; // too few distinct keywords in the card table: the box stays empty
+            continue;
         (*PlacedKeywords)[std::size_t(i)] = keywordAt(others, m);
-        m_screen.chkKeywords[i]->setText((*PlacedKeywords)[std::size_t(i)]);
+        q.boxes[std::size_t(i)] = {(*PlacedKeywords)[std::size_t(i)], int(others.integer(QStringLiteral("CardID")))};
     }
 
-    for (int j = 0; j < f.KeywordsToChoose; ++j)
-        m_screen.chkKeywords[(*f.KeywordSlots)[std::size_t(j)]]->setText((*RightKeywords)[std::size_t(j)]);
-    // A box without a keyword is no choice: it is taken out of the question.
-    for (int i = 0; i <= f.KeywordBoxMax; ++i) {
-        if (m_screen.chkKeywords[i]->text().isEmpty()) {
-            m_screen.chkKeywords[i]->setEnabled(false);
-            m_screen.chkKeywords[i]->setVisible(false);
-        }
+    q.toChoose = f.KeywordsToChoose;
+    for (int j = 0; j < f.KeywordsToChoose; ++j) {
+        const int box = (*f.KeywordSlots)[std::size_t(j)];
+        q.boxes[std::size_t(box)] = {(*RightKeywords)[std::size_t(j)], q.cardId};
+        q.rightBoxes << box;
     }
     deck.setFilter(QString());
-    // Nothing to tick (a card without keywords): the answer already stands.
-    if (f.KeywordsToChoose == 0)
-        m_screen.cmdNextQuestion->setEnabled(true);
+    return q;
 }
 
 void KeywordQuestion::ShuffleKeywordSlots()
@@ -137,45 +112,4 @@ void KeywordQuestion::ShuffleKeywordSlots()
                                               [&](int k) { return !IsInLongArray(k - 1, f.KeywordSlots); });
         (*f.KeywordSlots)[std::size_t(j)] = slot - 1;
     }
-    for (int i = 0; i <= f.KeywordBoxMax; ++i)
-        m_screen.chkKeywords[i]->setText(QString());
-}
-
-int KeywordQuestion::tickedCount() const
-{
-    int count = 0;
-    for (int i = 0; i <= m_fields.KeywordBoxMax; ++i)
-        if (m_screen.chkKeywords[i]->isChecked())
-            ++count;
-    return count;
-}
-
-void KeywordQuestion::chkKeywords_Click(int Index)
-{
-    const int count = tickedCount();
-    const int toChoose = m_fields.KeywordsToChoose;
-    if (count == toChoose) {
-        m_screen.cmdNextQuestion->setEnabled(true);
-        m_screen.cmdNextQuestion->setFocus();
-    } else if (count > toChoose) {
-        m_screen.chkKeywords[Index]->setChecked(false); // runs this rule again
-        m_dialogs.message(&m_screen,
-                          QStringLiteral("You can select only %1 keywords.\r\nPlease unselect one before selecting "
-                                         "another keyword")
-                              .arg(toChoose),
-                          AppTitle(), Dialogs::Icon::Exclamation);
-    } else {
-        m_screen.cmdNextQuestion->setEnabled(false);
-    }
-}
-
-int KeywordQuestion::judge() const
-{
-    int score = 0;
-    if (!m_fields.KeywordSlots)
-        return 0;
-    for (qint32 slot : *m_fields.KeywordSlots)
-        if (slot >= 0 && slot < 20 && m_screen.chkKeywords[slot]->isChecked())
-            ++score;
-    return score;
 }

@@ -5,13 +5,13 @@
 #include "platform/AppTitle.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
+#include "study/DeckQuery.h"
 #include "study/StudyObjectives.h"
 #include "testing/ResultsView.h"
 #include "testing/TestDraws.h"
 #include "testing/TestOptions.h"
 #include "testing/TestReport.h"
 #include "testing/TestScreen.h"
-#include "testing/WrappingRadioButton.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -24,6 +24,7 @@ using modGlobals::IsInLongArray;
 using modGlobals::IsLongArrayInitialised;
 
 namespace {
+constexpr int kTabSettings = 1;
 constexpr int kTabMemorize = 2;
 constexpr int kTabTest = 3;
 constexpr int kTabResults = 4;
@@ -52,17 +53,10 @@ TestRun::TestRun(const Services& services, TestHost host, TestScreen* screen, Re
     , m_results(results)
     , m_options(options)
     , m_objectives(objectives)
-    , m_description(m_fields, *screen, *services.random, [this] { letPendingEventsRun(); })
-    , m_keyword(m_fields, *screen, *services.random, *services.dialogs)
+    , m_description(m_fields, *services.random, [this] { letPendingEventsRun(); })
+    , m_keyword(m_fields, *services.random)
 {
     connect(m_screen->cmdNextQuestion, &QPushButton::clicked, this, &TestRun::cmdNextQuestion_Click);
-    for (int i = 0; i < 7; ++i)
-        connect(m_screen->optAnswer[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                m_description.optAnswer_Click(i);
-        });
-    for (int i = 0; i < 20; ++i)
-        connect(m_screen->chkKeywords[i], &QCheckBox::toggled, this, [this, i] { m_keyword.chkKeywords_Click(i); });
 }
 
 void TestRun::letPendingEventsRun()
@@ -101,7 +95,23 @@ void TestRun::cmdStartTest2_Click()
                                Dialogs::Icon::None);
         return;
     }
-    if (!m_host.openDeck())
+    startFromSettings(m_objectives->BuildCardQuery());
+}
+
+void TestRun::startDrill(const QList<int>& cardIds)
+{
+    if (m_busy)
+        return;
+    // As if the learner went to the Settings tab and clicked "Test Me" there.
+    m_host.selectTab(kTabSettings);
+    if (!m_objectives->anyArcana())
+        m_host.allowMemorizeNext();
+    startFromSettings(DeckQuery::drill(cardIds));
+}
+
+void TestRun::startFromSettings(const QString& query)
+{
+    if (!m_host.openDeck(query))
         return;
     try {
         if (!deckHasCards())
@@ -143,6 +153,8 @@ void TestRun::startTest()
     m_screen->lblIsReversed->setText(QString());
     m_fields.QuestionNo = 0;
     m_svc.random->Randomize();
+    Q_EMIT testStarted(m_options->isDescription() ? TestType::Description : TestType::Keywords,
+                       m_options->difficulty(), modDB::DeckRecordset->RecordCount());
     questionCycle();
 }
 
@@ -187,14 +199,16 @@ void TestRun::questionCycle()
 
     drawNextCard(*deck);
     if (m_options->isDescription())
-        m_description.BuildDescriptionQuestion(*deck, connection, m_options->difficulty(),
-                                               m_objectives->chkReversed->isChecked());
+        m_question = m_description.BuildDescriptionQuestion(*deck, connection, m_options->difficulty(),
+                                                            m_objectives->chkReversed->isChecked());
     else
-        m_keyword.BuildKeywordQuestion(*deck, connection, m_options->difficulty());
+        m_question = m_keyword.BuildKeywordQuestion(*deck, connection, m_options->difficulty());
+    m_screen->showQuestion(m_question, *deck);
 
     m_host.selectTab(kTabTest);
     f.FirstQuestion = false;
     m_screen->picResult->setFocus();
+    m_shown.start();
 }
 
 void TestRun::drawNextCard(modDB::Recordset& deck)
@@ -231,13 +245,12 @@ void TestRun::recordAnswer()
     }
     f.AskedCardIDs->back() = f.CurrentCardID;
     f.ReversedFlags->back() = f.CurrentReversed;
-    if (m_options->isDescription()) {
-        f.QuestionScores->back() = m_description.judge();
-        f.ChoiceCounts->back() = 1;
-    } else {
-        f.QuestionScores->back() = m_keyword.judge();
-        f.ChoiceCounts->back() = f.KeywordsToChoose;
-    }
+    Answer answer = judge(m_question, m_screen->chosenOption(), m_screen->tickedBoxes());
+    answer.seconds = double(m_shown.elapsed()) / 1000.0;
+    answer.answeredAt = QDateTime::currentDateTimeUtc();
+    f.QuestionScores->back() = answer.score;
+    f.ChoiceCounts->back() = answer.maxScore;
+    Q_EMIT answerRecorded(m_question, answer);
 }
 
 void TestRun::tally()
@@ -252,6 +265,7 @@ void TestRun::endTest()
     tally();
     m_host.selectTab(kTabResults);
     ShowTestReport();
+    Q_EMIT testEnded();
     m_svc.dialogs->message(m_results, QStringLiteral("Test Complete"), AppTitle(), Dialogs::Icon::Information);
 }
 

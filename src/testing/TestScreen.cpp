@@ -1,7 +1,10 @@
 #include "testing/TestScreen.h"
 
 #include "cardstore/PictureBox.h"
+#include "cardstore/Recordset.h"
 #include "cardstore/modImageDB.h"
+#include "platform/AppTitle.h"
+#include "platform/Dialogs.h"
 #include "testing/WrappingRadioButton.h"
 
 #include <QButtonGroup>
@@ -12,11 +15,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
-TestScreen::TestScreen(QWidget* parent)
+TestScreen::TestScreen(Dialogs* dialogs, QWidget* parent)
     : QWidget(parent)
+    , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("tabTest"));
 
@@ -117,6 +122,116 @@ TestScreen::TestScreen(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
+
+    for (int i = 0; i < 7; ++i)
+        connect(optAnswer[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                optAnswer_Click(i);
+        });
+    for (int i = 0; i < 20; ++i)
+        connect(chkKeywords[i], &QCheckBox::toggled, this, [this, i] { chkKeywords_Click(i); });
+}
+
+void TestScreen::showQuestion(const Question& question, modDB::Recordset& deck)
+{
+    m_question = question;
+    lblCardName->setText(question.cardName);
+    if (question.type == TestType::Description)
+        showDescription();
+    else
+        showKeywords();
+    deck.MoveFirst();
+    deck.setFilter(QStringLiteral("ID=%1").arg(question.cardId));
+    ShowQuestionPicture(deck, question.reversed);
+    deck.setFilter(QString());
+}
+
+void TestScreen::showDescription()
+{
+    const Question& q = m_question;
+    lblIsReversed->setText(q.reversed ? QStringLiteral("Reversed") : QString());
+    deselectAnswers();
+    for (int i = 0; i < 7; ++i) {
+        // An option without a meaning (the card table ran out of them) is no choice.
+        const bool offered = q.inUse(i) && (i == q.rightOption || !q.options[i].text.isEmpty());
+        optAnswer[i]->setEnabled(offered);
+        optAnswer[i]->setVisible(offered);
+        Shape1[i]->setVisible(offered);
+        // The mark of the right option, as the judging of old read it.
+        optAnswer[i]->setTag(q.inUse(i) && i == q.rightOption ? QStringLiteral("True") : QString());
+        if (q.inUse(i))
+            optAnswer[i]->setText(q.options[i].text);
+    }
+}
+
+void TestScreen::showKeywords()
+{
+    const Question& q = m_question;
+    lblMaxKeyword->setText(QStringLiteral("You must choose %1 keywords").arg(q.toChoose));
+    for (int i = 0; i < 20; ++i) {
+        {
+            // The choice rule would only disable "Next Question", which the cycle did already,
+            // and must not weigh the last question's ticks against a card with fewer keywords.
+            const QSignalBlocker quiet(chkKeywords[i]);
+            chkKeywords[i]->setChecked(false);
+        }
+        if (i > q.boxMax) {
+            chkKeywords[i]->setEnabled(false);
+            chkKeywords[i]->setVisible(false);
+            continue;
+        }
+        // A box without a keyword is no choice: it is taken out of the question.
+        const bool offered = !q.boxes[i].text.isEmpty();
+        chkKeywords[i]->setText(q.boxes[i].text);
+        chkKeywords[i]->setEnabled(offered);
+        chkKeywords[i]->setVisible(offered);
+    }
+    // Nothing to tick (a card without keywords): the answer already stands.
+    if (q.toChoose == 0)
+        cmdNextQuestion->setEnabled(true);
+}
+
+int TestScreen::chosenOption() const
+{
+    for (int i = 0; i < 7; ++i)
+        if (optAnswer[i]->isChecked())
+            return i;
+    return -1;
+}
+
+QList<int> TestScreen::tickedBoxes() const
+{
+    QList<int> ticked;
+    for (int i = 0; i <= m_question.boxMax && i < 20; ++i)
+        if (chkKeywords[i]->isChecked())
+            ticked << i;
+    return ticked;
+}
+
+void TestScreen::optAnswer_Click(int Index)
+{
+    Q_UNUSED(Index);
+    cmdNextQuestion->setEnabled(true);
+    cmdNextQuestion->setFocus();
+}
+
+void TestScreen::chkKeywords_Click(int Index)
+{
+    const int count = int(tickedBoxes().size());
+    const int toChoose = m_question.toChoose;
+    if (count == toChoose) {
+        cmdNextQuestion->setEnabled(true);
+        cmdNextQuestion->setFocus();
+    } else if (count > toChoose) {
+        chkKeywords[Index]->setChecked(false); // runs this rule again
+        m_dialogs->message(this,
+                           QStringLiteral("You can select only %1 keywords.\r\nPlease unselect one before selecting "
+                                          "another keyword")
+                               .arg(toChoose),
+                           AppTitle(), Dialogs::Icon::Exclamation);
+    } else {
+        cmdNextQuestion->setEnabled(false);
+    }
 }
 
 void TestScreen::bringToFront(bool description)

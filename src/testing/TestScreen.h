@@ -1,10 +1,12 @@
 #pragma once
 #include "cardstore/PictureBox.h"
+#include "testing/Question.h"
 
 #include <QWidget>
 
 #include <array>
 
+class Dialogs;
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
@@ -17,11 +19,25 @@ class Recordset;
 }
 
 // The Take Test tab: the asked card, and one of two answer areas over each other, the
-// meanings to pick from or the keywords to tick.
+// meanings to pick from or the keywords to tick. It shows a question and tells what the
+// learner chose.
 class TestScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit TestScreen(QWidget* parent = nullptr);
+    explicit TestScreen(Dialogs* dialogs, QWidget* parent = nullptr);
+
+    // Shows the question, its card's picture taken from the deck; nothing chosen yet.
+    void showQuestion(const Question& question, modDB::Recordset& deck);
+    const Question& question() const { return m_question; }
+    // The option picked (-1: none) and the boxes ticked, in box order.
+    int chosenOption() const;
+    QList<int> tickedBoxes() const;
+
+    // Any option picked: an answer stands.
+    void optAnswer_Click(int Index);
+    // The choice rule: never more ticks than keywords to choose; exactly that many lets the
+    // learner go on.
+    void chkKeywords_Click(int Index);
 
     // Brings the description answers (true) or the keyword boxes (false) to the front.
     void bringToFront(bool description);
@@ -44,6 +60,11 @@ public:
     QPushButton* cmdNextQuestion;
 
 private:
+    void showDescription();
+    void showKeywords();
+
+    Dialogs* m_dialogs;
+    Question m_question;
     QStackedLayout* m_answerAreas;
     QButtonGroup* m_answerGroup;
 };

@@ -3,8 +3,11 @@
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <sqlite3.h>
 
 using namespace modDB;
 
@@ -82,6 +85,36 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(DbError, deck.setFilter("Name='x'"));
         QCOMPARE(deck.RecordCount(), 22); // a refused filter changes nothing
         QCOMPARE(deck.integer("ID"), qint64(1));
+        Recordset names(std::make_shared<Connection>(m_path), "SELECT Name FROM tblCards");
+        QVERIFY_THROWS_EXCEPTION(DbError, names.setFilter("ID=5")); // no ID column
+        QCOMPARE(names.RecordCount(), 78);
+    }
+
+    // A new row is saved again after an edit; a save that reaches no row, or a value the
+    // database refuses, is an error instead of a silent no-op.
+    void savesThatChangeNothingFail()
+    {
+        auto c = std::make_shared<Connection>(m_path);
+        Recordset words(c, "SELECT * FROM tblKeywords");
+        words.AddNew();
+        words.setValue("CardID", 3);
+        words.setValue("Keyword", "first text");
+        words.Update();
+        words.setValue("Keyword", "second text");
+        words.Update();
+        Recordset saved(c, "SELECT * FROM tblKeywords WHERE Keyword='second text'");
+        QCOMPARE(saved.RecordCount(), 1);
+        QCOMPARE(saved.integer("ID"), words.integer("ID"));
+
+        c->execute("DELETE FROM tblKeywords WHERE Keyword='second text'");
+        words.setValue("Keyword", "third text");
+        QVERIFY_THROWS_EXCEPTION(DbError, words.Update());
+
+        Recordset deck(c, "SELECT * FROM tblCards");
+        deck.setFilter("ID=6");
+        sqlite3_limit(c->handle(), SQLITE_LIMIT_LENGTH, 1000);
+        deck.AppendChunk("PictureData", QByteArray(2000, 'x'));
+        QVERIFY_THROWS_EXCEPTION(DbError, deck.Update());
     }
 
     // A long binary is stored byte for byte (the first append on a row replaces the value),
@@ -155,6 +188,13 @@ private Q_SLOTS:
                 QVERIFY2(QString::fromUtf8(e.what()).contains("card database"), e.what());
             }
             QVERIFY2(!CardConnection && !QFile::exists(f.fileName() + "-journal"), name);
+        }
+        QVERIFY(QDir(dir.path()).mkdir("folder"));
+        try {
+            OpenCardDatabase(CardConnection, dir.filePath("folder"));
+            QFAIL("a folder opened");
+        } catch (const DbError& e) {
+            QVERIFY2(QString::fromUtf8(e.what()).contains("is a folder"), e.what());
         }
     }
 };

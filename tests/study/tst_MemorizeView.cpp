@@ -26,6 +26,18 @@ private:
         QCOMPARE(w.SSTab1->currentIndex(), int(frmMain::TabMemorize));
     }
 
+    // Rewrites the card table of the fixture's database without the given columns.
+    static void dropColumns(MainWindowFixture& f, const QStringList& drop)
+    {
+        QStringList keep{"ID", "Name", "Group", "PictureData", "NormalMeaning", "ReversedMeaning", "PictureText",
+                         "ContrastText"};
+        for (const QString& column : drop)
+            keep.removeAll(column);
+        modDB::Connection(f.fakes.paths.dir.filePath("learn.dll"))
+            .execute("CREATE TABLE t AS SELECT " + keep.join(',')
+                     + " FROM tblCards; DROP TABLE tblCards; ALTER TABLE t RENAME TO tblCards");
+    }
+
     static QString shown(const MemorizeView& v) { return v.lblCardNameMemorize->text(); }
     static bool on(QPushButton* b) { return b->isEnabledTo(b->parentWidget()); }
 
@@ -113,6 +125,79 @@ private Q_SLOTS:
             QCOMPARE(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         }
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
+    }
+
+    // Name and both meanings are shown without a further test: a database without one of them
+    // is refused when the deck opens, with one message, and nothing else changes.
+    void aDeckWithoutAShownColumnIsRefused_data()
+    {
+        QTest::addColumn<QString>("column");
+        for (const char* column : {"Name", "NormalMeaning", "ReversedMeaning"})
+            QTest::newRow(column) << QString(column);
+    }
+
+    void aDeckWithoutAShownColumnIsRefused()
+    {
+        QFETCH(QString, column);
+        MainWindowFixture f(threeCards());
+        dropColumns(f, {column});
+        frmMain& w = f.load();
+        w.SSTab1->setCurrentIndex(frmMain::TabSettings);
+        const QString tabs = f.availability();
+        for (QPushButton* start : {w.cmdSetOption, w.cmdStartTest2}) {
+            f.fakes.dialogs.messages.clear();
+            QTest::mouseClick(start, Qt::LeftButton);
+            QCOMPARE(f.fakes.dialogs.messages.size(), 1);
+            const QString text = f.fakes.dialogs.lastText();
+            QVERIFY2(text.contains("learn.dll") && text.contains('"' + column + '"'), qPrintable(text));
+            QCOMPARE(w.SSTab1->currentIndex(), int(frmMain::TabSettings));
+            QCOMPARE(f.availability(), tabs);
+        }
+    }
+
+    // The picture text and the contrast line sit below the pictures; an older database
+    // without their columns shows them empty, without a message.
+    void pictureAndContrastTexts_data()
+    {
+        QTest::addColumn<bool>("olderFile");
+        QTest::newRow("with the texts") << false;
+        QTest::newRow("older file") << true;
+    }
+
+    void pictureAndContrastTexts()
+    {
+        QFETCH(bool, olderFile);
+        MainWindowFixture f(threeCards());
+        if (olderFile)
+            dropColumns(f, {"PictureText", "ContrastText"});
+        frmMain& w = f.load();
+        openMemorize(w);
+        MemorizeView& v = *w.memorize;
+        QTest::mouseClick(v.cmdNext, Qt::LeftButton);
+        QCOMPARE(v.lblPictureText->text(), olderFile ? QString() : QStringLiteral("Picture of card 2."));
+        QCOMPARE(v.lblContrastText->text(), olderFile ? QString() : QStringLiteral("Card 2 is not its neighbour."));
+        QVERIFY(v.lblPictureText->wordWrap() && v.lblContrastText->wordWrap());
+        QCOMPARE(v.txtNormalMeaning->toPlainText(), QStringLiteral("Upright meaning of card 2."));
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
+    }
+
+    // Millions of characters without a break would take minutes to lay out: the read-only
+    // boxes and labels show the start of such a text and say that it was cut.
+    void outsizedTextsAreShownCut()
+    {
+        QList<CardContent> cards = threeCards();
+        const QString huge(300000, QLatin1Char('x'));
+        cards[0].reversedMeaning = huge;
+        cards[0].pictureText = huge;
+        MainWindowFixture f(cards);
+        frmMain& w = f.load();
+        openMemorize(w);
+        MemorizeView& v = *w.memorize;
+        for (const QString& text : {v.txtReverseMeaning->toPlainText(), v.lblPictureText->text()}) {
+            QVERIFY(text.size() < 20000);
+            QVERIFY(text.startsWith(huge.left(1000)));
+            QVERIFY(text.endsWith("[Cut here: the text holds 300000 characters.]"));
+        }
     }
 
     void picturesUprightAndTurned()

@@ -33,6 +33,8 @@ CardContent card(int id, int group, int keywordCount, bool withPicture)
         c.pictureData = asymmetricPng();
     c.normalMeaning = QStringLiteral("Upright meaning of card %1.").arg(id);
     c.reversedMeaning = QStringLiteral("Reversed meaning of card %1.").arg(id);
+    c.pictureText = QStringLiteral("Picture of card %1.").arg(id);
+    c.contrastText = QStringLiteral("Card %1 is not its neighbour.").arg(id);
     for (int k = 1; k <= keywordCount; ++k)
         c.keywords << QStringLiteral("c%1 keyword %2").arg(id).arg(k);
     return c;

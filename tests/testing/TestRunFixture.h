@@ -15,15 +15,19 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTabWidget>
 
 struct TestRunFixture : MainWindowFixture {
     frmMain* w = nullptr;
+    QList<CardContent> cards;
 
     // type 0 Description, 1 Keywords; level 0 Beginner to 2 Advanced.
     explicit TestRunFixture(const QList<CardContent>& cards = smallDeck(), int type = 0, int level = 0,
                             bool reversed = false)
         : MainWindowFixture(cards)
+        , cards(cards)
     {
         w = &load();
         w->objectives->chkReversed->setChecked(reversed);
@@ -56,6 +60,26 @@ struct TestRunFixture : MainWindowFixture {
         QTest::mouseClick(w->cmdStartTest2, Qt::LeftButton);
     }
     void next() { QTest::mouseClick(screen().cmdNextQuestion, Qt::LeftButton); }
+
+    // The card a generated meaning belongs to: "Upright meaning of card 7.".
+    static int cardOf(const QString& text)
+    {
+        static const QRegularExpression number(QStringLiteral("card (\\d+)"));
+        return number.match(text).captured(1).toInt();
+    }
+    // Every text the question offers belongs to the card it is said to come from.
+    bool choicesComeFromTheirCards(const Question& q) const
+    {
+        auto from = [&](const Question::Choice& c, bool keyword) {
+            for (const CardContent& card : cards)
+                if (card.id == c.cardId)
+                    return keyword ? card.keywords.contains(c.text) : c.text == card.normalMeaning || c.text == card.reversedMeaning;
+            return c.text.isEmpty();
+        };
+        return std::all_of(q.options.begin(), q.options.end(), [&](auto& c) { return from(c, false); })
+            && std::all_of(q.boxes.begin(), q.boxes.end(), [&](auto& c) { return from(c, true); });
+    }
+    static Answer answerOf(const QSignalSpy& recorded, int i) { return recorded[i][1].value<Answer>(); }
 
     int rightOption()
     {

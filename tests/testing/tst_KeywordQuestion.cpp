@@ -37,6 +37,7 @@ private Q_SLOTS:
         cards[2].keywords[0] = cards[0].keywords[6];
         cards[2].keywords[1] = cards[0].keywords[7];
         TestRunFixture f(cards, 1, level, true); // "Reversed" plays no part here
+        QSignalSpy recorded(f.w->testRun, &TestRun::answerRecorded);
         f.start();
         const auto& box = f.screen().chkKeywords;
         for (int i = 0; i < 10 && level == 2; ++i) // two columns of ten
@@ -52,7 +53,17 @@ private Q_SLOTS:
             for (int i = 0; i < boxes; ++i)
                 QCOMPARE(own.contains(box[i]->text()), modGlobals::IsInLongArray(i, f.fields().KeywordSlots));
             QVERIFY(!f.screen().cmdNextQuestion->isEnabled());
-            f.tickKeywords(q == 1 ? toChoose - 3 : toChoose); // the second answer three short
+            QVERIFY(f.choicesComeFromTheirCards(f.w->testRun->question()));
+            f.tickKeywords(q == 1 ? toChoose - 3 : toChoose, false); // the second answer three short
+            QStringList others; // the distractors ticked
+            for (int i = 0; i < boxes; ++i)
+                if (box[i]->isChecked() && !own.contains(box[i]->text()))
+                    others << box[i]->text();
+            f.next();
+            const Answer a = TestRunFixture::answerOf(recorded, q);
+            QCOMPARE(std::tuple(a.score, a.maxScore, a.otherCardsTicked.isEmpty()), std::tuple(toChoose - 3 * (q == 1), toChoose, q != 1));
+            for (int other : a.otherCardsTicked) // each holds a distractor ticked
+                QVERIFY(std::any_of(others.begin(), others.end(), [&](auto& k) { return cards[other - 1].keywords.contains(k); }));
         }
         const QStringList lines = f.report().split('\n');
         QCOMPARE(lines[3].indexOf(QStringLiteral("%1 Out Of %1 Correct").arg(toChoose)), 45); // the 46th character

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QSignalSpy>
 
 class TestTestRun : public QObject {
     Q_OBJECT
@@ -14,14 +15,27 @@ private Q_SLOTS:
         f.plan({1}, 3, 0, 2, {2, 3}, false);
         f.plan({2}, 3, 0, 4, {1, 3}, true);
         f.plan({3}, 3, 0, 3, {1, 2}, false);
+        QSignalSpy started(f.w->testRun, &TestRun::testStarted), recorded(f.w->testRun, &TestRun::answerRecorded);
+        int endedAt = -1; // messages shown when the test ended
+        QObject::connect(f.w->testRun, &TestRun::testEnded, [&] { endedAt = int(f.fakes.dialogs.messages.size()); });
         f.start();
+        QCOMPARE(started.takeFirst(), QVariantList({QVariant::fromValue(TestType::Description), 0, 3}));
+        QVERIFY(f.choicesComeFromTheirCards(f.w->testRun->question()));
         QCOMPARE(f.tab(), 3);
         QCOMPARE(f.availability(), QStringLiteral("11110"));
         QCOMPARE(f.w->focusWidget(), static_cast<QWidget*>(f.screen().picResult));
         f.answer(true);
-        f.answer(false);
+        f.answer(false); // picks option 2, the meaning of the card at position 1
         f.answer(true);
         QVERIFY(f.script().empty()); // every draw as planned
+        QCOMPARE(recorded.size(), 3);
+        for (int q = 0; q < 3; ++q) {
+            const Answer a = TestRunFixture::answerOf(recorded, q);
+            QCOMPARE(recorded[q][0].value<Question>().cardId, q + 1);
+            QCOMPARE(std::tuple(a.score, a.maxScore, a.mistakenFor.value_or(0)), std::tuple(q == 1 ? 0 : 1, 1, q == 1 ? 1 : 0));
+            QVERIFY(a.answeredAt.timeSpec() == Qt::UTC && a.answeredAt.isValid() && a.seconds >= 0);
+        }
+        QCOMPARE(endedAt, 0); // the report stands, before "Test Complete"
         QCOMPARE(f.tab(), 4);
         QCOMPARE(f.availability(), QStringLiteral("11101"));
         const auto& m = f.fakes.dialogs.messages.last();
@@ -31,7 +45,6 @@ private Q_SLOTS:
 
         QPlainTextEdit* text = f.w->resultsView->txtResult; // columns stay columns
         QVERIFY(ResultsView::isMonospaced(text->font()) && text->lineWrapMode() == QPlainTextEdit::NoWrap);
-        QCOMPARE(f.w->resultsView->Command5->text(), QStringLiteral("Save Current Result"));
         QFile file(f.fakes.paths.dir.path() + "/report.txt");
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(500, 'x')) == 500);
         file.close();
@@ -168,16 +181,21 @@ private Q_SLOTS:
     // A start that cannot go ahead says why and leaves the Settings tab as it was.
     void refusedStarts()
     {
-        const QString messages[] = {"Select at least one option.", "no cards to test", ""};
-        const Dialogs::Icon icons[] = {Dialogs::Icon::None, Dialogs::Icon::Exclamation, Dialogs::Icon::Critical};
-        for (int cause = 0; cause < 3; ++cause) { // no arcana, no Cups in the database, unreadable
+        const QString messages[] = {"Select at least one option.", "no cards to test", "", "no cards to test", "no cards to test"};
+        const Dialogs::Icon icons[] = {Dialogs::Icon::None, Dialogs::Icon::Exclamation, Dialogs::Icon::Critical,
+                                       Dialogs::Icon::Exclamation, Dialogs::Icon::Exclamation};
+        // No arcana, no Cups in the database, unreadable, a drill of no card, of unknown cards only.
+        for (int cause = 0; cause < 5; ++cause) {
             TestRunFixture f(Fixtures::fullDeck().mid(0, 3));
             f.choose(cause == 2, cause == 1, "C");
             QFile file(modDB::cardDatabasePath(f.fakes.paths.dir.path()));
             if (cause == 2 && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
                 file.write(QByteArray(5000, 'x'));
             file.close();
-            f.start();
+            if (cause < 3)
+                f.start();
+            else
+                f.w->testRun->startDrill(cause == 3 ? QList<int>{} : QList<int>{0, 99});
             QCOMPARE(f.fakes.dialogs.messages.size(), 1);
             const auto& m = f.fakes.dialogs.messages.first();
             QVERIFY(m.text.contains(messages[cause]) && m.caption == QStringLiteral("Lumenrest"));
@@ -201,6 +219,49 @@ private Q_SLOTS:
             f.start();
             QCOMPARE(f.screen().descriptionInFront(), type == 0);
         }
+    }
+
+    // A drill asks exactly the given cards known to the card table, whatever the objectives
+    // say, and leaves them as they were; the Memorize Cards tab then walks the same cards.
+    void drillAsksTheGivenCards()
+    {
+        TestRunFixture f(MainWindowFixture::smallDeck(), 0, 0, true);
+        f.choose(false, false, "P"); // no arcana at all
+        auto objectives = [&] {
+            QString s;
+            for (QCheckBox* box : f.w->objectives->findChildren<QCheckBox*>())
+                s += QString::number(box->isChecked()) + QString::number(box->isEnabled());
+            return s;
+        };
+        const QString before = objectives();
+        QSignalSpy started(f.w->testRun, &TestRun::testStarted);
+        f.w->testRun->startDrill({3, 1, 4});
+        f.answer(); // abandoned by the next drill
+        f.w->testRun->startDrill({7, 99, 2, 7});
+        QCOMPARE(started.size(), 2);
+        QCOMPARE(started[1][2].toInt(), 2);
+        QCOMPARE(f.tab(), 3);
+        QCOMPARE(f.availability(), QStringLiteral("11110"));
+        QVERIFY(!modGlobals::IsLongArrayInitialised(f.fields().AskedCardIDs));
+        // Two cards: the third meaning of a Beginner question comes from the rest of the table.
+        int outside = -1, outsideCard = 0;
+        for (int i = 2; i <= 4; ++i)
+            if (const int card = TestRunFixture::cardOf(f.screen().optAnswer[i]->text()); card != 2 && card != 7)
+                std::tie(outside, outsideCard) = std::pair(i, card);
+        QVERIFY(outsideCard > 0 && f.screen().optAnswer[outside]->isEnabled());
+        QTest::mouseClick(f.screen().optAnswer[outside], Qt::LeftButton);
+        QSignalSpy recorded(f.w->testRun, &TestRun::answerRecorded);
+        f.next();
+        QCOMPARE(TestRunFixture::answerOf(recorded, 0).mistakenFor.value_or(0), outsideCard);
+        f.answer();
+        QCOMPARE(f.tab(), 4);
+        QCOMPARE(QSet<int>(f.fields().AskedCardIDs->begin(), f.fields().AskedCardIDs->end()), QSet<int>({2, 7}));
+        QCOMPARE(objectives(), before);
+
+        f.w->SSTab1->setCurrentIndex(2);
+        QCOMPARE(f.w->memorize->lblCardNameMemorize->text(), QStringLiteral("Card 2"));
+        QTest::mouseClick(f.w->memorize->cmdNext, Qt::LeftButton);
+        QCOMPARE(f.w->memorize->lblCardNameMemorize->text(), QStringLiteral("Card 7"));
     }
 
     void pendingEventsCannotReenterTheDraw()

@@ -1,0 +1,264 @@
+#include "cardstore/Connection.h"
+#include "progress/ProgressStore.h"
+#include "support/TestMain.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <thread>
+
+using namespace progress;
+
+namespace {
+const QDateTime kStart(QDate(2024, 2, 29), QTime(9, 30), Qt::UTC);
+
+AnswerRecord answer(int card, int score, int mistakenFor = 0, int secondsOffset = 0)
+{
+    AnswerRecord a;
+    a.answeredAt = kStart.addSecs(10 + secondsOffset);
+    a.cardId = card;
+    a.reversed = card % 2;
+    a.level = 1;
+    a.score = score;
+    a.maxScore = 1;
+    a.mistakenFor = mistakenFor;
+    a.seconds = 4.5;
+    return a;
+}
+
+QVariant query(const QString& path, const QString& sql)
+{
+    modDB::Connection db(path, modDB::Connection::Plain{false});
+    return db.value(sql);
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Root may write any file, so a read-only file is made immutable as well.
+bool setImmutable(const QString& path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    int flags = 0;
+    bool ok = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    ok = ok && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+}
+} // namespace
+
+class TestProgressStore : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_path;
+
+    void record(ProgressStore& store, const QVector<AnswerRecord>& answers)
+    {
+        store.beginTest({kStart, TestType::Description, 1, int(answers.size())});
+        for (const AnswerRecord& a : answers)
+            store.recordAnswer(a);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_path = m_dir.path()
+                 + QStringLiteral("/%1-%2/progress.sqlite").arg(QTest::currentTestFunction(), QTest::currentDataTag());
+    }
+
+    void firstRunCreatesTheFileWithTheFirstAnswer()
+    {
+        ProgressStore store(m_path);
+        QSignalSpy problems(&store, &ProgressStore::problemChanged);
+        QVERIFY(store.readLog().isEmpty());
+        store.beginTest({kStart, TestType::Description, 1, 78});
+        QVERIFY(!QFileInfo::exists(m_path));
+        QVERIFY(store.recordAnswer(answer(3, 1)));
+        QVERIFY(QFileInfo::exists(m_path));
+        QCOMPARE(problems.count(), 0);
+        QCOMPARE(query(m_path, "PRAGMA user_version").toInt(), ProgressStore::kSchemaVersion);
+        QCOMPARE(query(m_path, "PRAGMA journal_mode").toString(), QStringLiteral("wal"));
+    }
+
+    void oneRowPerAnswer()
+    {
+        ProgressStore store(m_path);
+        const QVector<AnswerRecord> answers = {answer(1, 1), answer(22, 0, 40, 5), answer(78, 1, 0, 9)};
+        record(store, answers);
+        const QVector<AnswerRecord> log = store.readLog();
+        QCOMPARE(log.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(log[i].testId, store.currentTestId());
+            QCOMPARE(log[i].answeredAt, answers[i].answeredAt);
+            QCOMPARE(log[i].cardId, answers[i].cardId);
+            QCOMPARE(log[i].reversed, answers[i].reversed);
+            QCOMPARE(log[i].score, answers[i].score);
+            QCOMPARE(log[i].mistakenFor, answers[i].mistakenFor);
+            QCOMPARE(log[i].seconds, 4.5);
+        }
+        QVERIFY(query(m_path, "SELECT count(*) FROM answers WHERE mistaken_for IS NULL").toInt() == 2);
+        QVERIFY(store.endTest(kStart.addSecs(60)));
+        QCOMPARE(query(m_path, "SELECT ended_at FROM tests").toString(), QStringLiteral("2024-02-29T09:31:00Z"));
+    }
+
+    void abandonedTestKeepsItsAnswers()
+    {
+        {
+            ProgressStore store(m_path);
+            record(store, {answer(5, 1), answer(6, 0, 7)});
+        }
+        ProgressStore again(m_path);
+        QCOMPARE(again.readLog().size(), 2);
+        QCOMPARE(query(m_path, "SELECT count(*) FROM tests WHERE ended_at IS NULL").toInt(), 1);
+        // A test without an answer leaves nothing behind.
+        again.beginTest({kStart, TestType::Keywords, 0, 3});
+        again.endTest(kStart);
+        QCOMPARE(query(m_path, "SELECT count(*) FROM tests").toInt(), 1);
+    }
+
+    void unusableFileIsReportedOnce_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("damaged") << "damaged" << "was damaged. It is kept as";
+        QTest::newRow("newer") << "newer" << "newer version";
+        QTest::newRow("foreign") << "foreign" << "not a Lumenrest progress file";
+        QTest::newRow("read-only") << "read-only" << "is read-only";
+    }
+
+    void unusableFileIsReportedOnce()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QDir().mkpath(QFileInfo(m_path).path());
+        if (kind == "damaged") {
+            QFile f(m_path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(4096, 'x'));
+        } else if (kind == "read-only") {
+            ProgressStore(m_path).recordAnswer(answer(1, 1));
+        } else {
+            modDB::Connection db(m_path, modDB::Connection::Plain{true});
+            db.run(kind == "newer" ? "PRAGMA user_version = 99" : "CREATE TABLE notes (text TEXT)");
+        }
+        if (kind == "read-only") {
+            QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+            if (geteuid() == 0 && !setImmutable(m_path, true))
+                QSKIP("root cannot be kept from writing here");
+        }
+        const QByteArray before = bytesOf(m_path);
+
+        ProgressStore store(m_path);
+        QSignalSpy problems(&store, &ProgressStore::problemChanged);
+        bool recorded = false;
+        for (int card : {10, 11, 12})
+            recorded = store.recordAnswer(answer(card, 1)) || recorded;
+        store.endTest(kStart);
+        if (kind == "read-only")
+            setImmutable(m_path, false);
+
+        QCOMPARE(problems.count(), 1);
+        QVERIFY2(store.problem().contains(reason), qPrintable(store.problem()));
+        QVERIFY(store.problem().contains(QDir::toNativeSeparators(m_path)));
+        if (kind == "damaged") {
+            // Kept aside untouched; the answers go to a new file.
+            const QStringList kept = QDir(QFileInfo(m_path).path()).entryList({"progress.sqlite.*.damaged"});
+            QCOMPARE(kept.size(), 1);
+            QCOMPARE(bytesOf(QFileInfo(m_path).path() + "/" + kept[0]), before);
+            QVERIFY(recorded);
+            QCOMPARE(store.readLog().size(), 3);
+        } else {
+            QVERIFY(!recorded);
+            QCOMPARE(bytesOf(m_path), before);
+        }
+    }
+
+    void exportBytes()
+    {
+        QVector<AnswerRecord> log = {answer(1, 1), answer(2, 0, 3)};
+        log[0].testId = 7;
+        log[1].testId = 7;
+        log[1].testType = TestType::Keywords;
+        log[1].seconds = 12;
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        const QHash<int, QString> names = {{1, "The Magician"}, {2, "The \"High\" Priestess, II"}};
+        writeAnswersCsv(out, log, [&names](int id) { return names.value(id); });
+        QCOMPARE(out.data(),
+                 QByteArray("answered_at,test_id,card_id,card_name,reversed,test_type,level,score,max_score,"
+                            "mistaken_for,seconds\r\n"
+                            "2024-02-29T09:30:10Z,7,1,The Magician,1,Description,1,1,1,,4.5\r\n"
+                            "2024-02-29T09:30:10Z,7,2,\"The \"\"High\"\" Priestess, II\",0,Keywords,1,0,1,3,12\r\n"));
+    }
+
+    void backUpAndRestore()
+    {
+        ProgressStore store(m_path);
+        record(store, {answer(1, 1), answer(2, 0, 9)});
+        const QString backup = m_dir.path() + "/backUpAndRestore.backup";
+        QString error;
+        QVERIFY2(store.backUp(backup, &error), qPrintable(error));
+        // One self-contained file: no journal beside it, and not marked for WAL (header bytes 18, 19).
+        QVERIFY(!QFileInfo::exists(backup + "-wal"));
+        QCOMPARE(bytesOf(backup).mid(18, 2), QByteArray("\x01\x01"));
+
+        store.recordAnswer(answer(3, 1));
+        const ProgressStore::BackupInfo info = ProgressStore::checkBackup(backup);
+        QVERIFY(info.ok);
+        QCOMPARE(info.answers, 2);
+        QString kept;
+        QVERIFY2(store.restore(backup, &error, &kept), qPrintable(error));
+        QCOMPARE(store.readLog().size(), 2);
+        QCOMPARE(store.readLog()[1].mistakenFor, 9);
+        QVERIFY(QFileInfo(kept).fileName().startsWith("progress.sqlite."));
+        QVERIFY(kept.endsWith(".bak"));
+        QCOMPARE(ProgressStore::checkBackup(kept).answers, 3);
+        // The test that was running goes on in the restored file.
+        QVERIFY(store.recordAnswer(answer(4, 1)));
+        QCOMPARE(store.readLog().size(), 3);
+
+        QFile junk(m_dir.path() + "/junk.backup");
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not a database at all");
+        junk.close();
+        QVERIFY(!ProgressStore::checkBackup(junk.fileName()).ok);
+        QVERIFY(!store.restore(junk.fileName(), &error));
+        QCOMPARE(store.readLog().size(), 3);
+    }
+
+    // Two copies of the program share the file; each records all of its answers.
+    void twoWritersAtOnce()
+    {
+        ProgressStore(m_path).recordAnswer(answer(1, 1));
+        auto writer = [this](int first, bool* ok) {
+            ProgressStore store(m_path);
+            store.beginTest({kStart, TestType::Description, 0, 78});
+            for (int i = 0; i < 150; ++i)
+                *ok = store.recordAnswer(answer(first + i % 30, 1)) && *ok;
+        };
+        bool okA = true, okB = true;
+        std::thread a(writer, 1, &okA), b(writer, 41, &okB);
+        a.join();
+        b.join();
+        QVERIFY(okA && okB);
+        QCOMPARE(ProgressStore(m_path).readLog().size(), 301);
+        QCOMPARE(query(m_path, "SELECT count(*) FROM tests").toInt(), 3);
+        QCOMPARE(query(m_path, "PRAGMA integrity_check").toString(), QStringLiteral("ok"));
+    }
+};
+
+LUMENREST_TEST_MAIN(TestProgressStore)
+#include "tst_ProgressStore.moc"
