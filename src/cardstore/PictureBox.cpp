@@ -1,5 +1,9 @@
 #include "cardstore/PictureBox.h"
 
+#include "controls/CardPictureViewer.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -40,6 +44,47 @@ PictureBox::PictureBox(QWidget* parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAutoFillBackground(true);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    // Reachable by keyboard, for the large view and for screen readers.
+    setFocusPolicy(Qt::StrongFocus);
+    describe();
+}
+
+void PictureBox::setCardName(const QString& name)
+{
+    m_cardName = name;
+    describe();
+}
+
+void PictureBox::describe()
+{
+    const QString card = m_cardName.isEmpty() ? tr("Card picture") : m_cardName;
+    if (!hasPicture())
+        setAccessibleName(tr("%1, no picture").arg(card));
+    else
+        setAccessibleName(m_turned ? tr("%1, upside down").arg(card) : tr("%1, upright").arg(card));
+    setAccessibleDescription(hasPicture() ? tr("Double-click or press Z for a large view") : QString());
+}
+
+void PictureBox::showLargeView()
+{
+    CardPictureViewer::view(picture(), m_cardName, accessibleName(), window());
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && hasPicture())
+        showLargeView();
+    else
+        QFrame::mouseDoubleClickEvent(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Z && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        && hasPicture())
+        showLargeView();
+    else
+        QFrame::keyPressEvent(event);
 }
 
 void PictureBox::setPicture(const QImage& picture)
@@ -71,6 +116,7 @@ void PictureBox::pictureChanged()
 {
     m_cacheValid = false;
     m_cache = {};
+    describe();
     update();
 }
 
@@ -132,13 +178,18 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     const qreal ratio = devicePixelRatioF();
     const Placement& p = placement(deviceSize(ratio));
-    if (p.scaled.isNull())
-        return;
-    // Drawn at device resolution: the image's pixel ratio makes it map one to one.
-    QImage image = p.scaled;
-    image.setDevicePixelRatio(ratio);
     QPainter painter(this);
-    painter.drawImage(QPointF(contentsRect().topLeft()) + QPointF(p.offset) / ratio, image);
+    if (!p.scaled.isNull()) {
+        // Drawn at device resolution: the image's pixel ratio makes it map one to one.
+        QImage image = p.scaled;
+        image.setDevicePixelRatio(ratio);
+        painter.drawImage(QPointF(contentsRect().topLeft()) + QPointF(p.offset) / ratio, image);
+    }
+    if (hasFocus()) {
+        // The focus must show on a picture too: a ring in the theme's highlight colour.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 QSize PictureBox::sizeHint() const

@@ -16,6 +16,14 @@ public:
     bool hasPicture() const { return !m_source.isNull(); }
     void clear();
 
+    // The card the picture shows: read out with its orientation ("The Fool, upside down")
+    // and the title of the large view.
+    void setCardName(const QString& name);
+    QString cardName() const { return m_cardName; }
+
+    // A large view of the shown picture (double-click, or Z with the focus here).
+    void showLargeView();
+
     // Turns the shown picture by 180 degrees; an empty box stays empty. The turn is applied
     // to the scaled drawing, so a turned box is exactly an upright box of the same size
     // turned by 180 degrees, pixel for pixel.
@@ -32,6 +40,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The picture scaled (and turned) for an inner area of the given device size, and where
@@ -43,9 +53,11 @@ private:
     const Placement& placement(QSize deviceSize) const;
     QSize deviceSize(qreal devicePixelRatio) const;
     void pictureChanged();
+    void describe();
 
     QImage m_source; // upright, as given
     bool m_turned = false;
+    QString m_cardName;
 
     mutable Placement m_cache;
     mutable QSize m_cacheSize;

@@ -22,6 +22,15 @@ bool LoadPictureFromField(PictureBox* box, modDB::Recordset& rows, const QString
         picture = QImage();
     }
     box->setPicture(picture);
+    // The box tells which card it shows (to screen readers, and in the large view).
+    QString name;
+    try {
+        if (rows.hasField(QStringLiteral("Name")))
+            name = rows.text(QStringLiteral("Name"));
+    } catch (const modDB::DbError&) {
+        name.clear(); // no current row: no card to name
+    }
+    box->setCardName(name);
     return !picture.isNull();
 }
 
@@ -36,6 +45,7 @@ void ShowHalfTurnOf(PictureBox* target, const PictureBox& source)
     if (!target)
         return;
     target->setPicture(source.picture());
+    target->setCardName(source.cardName());
     HalfTurn(target);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/frmAbout.h"
 
 #include "platform/AppTitle.h"
+#include "shell/AccessSetup.h"
 #include "shell/ProgramIcon.h"
 #include "shell/modHelp.h"
 
@@ -97,6 +98,7 @@ frmAbout::frmAbout(QWidget* parent)
     const int width = 540;
     setMinimumWidth(width);
     resize(width, heightForWidth(width));
+    AccessSetup::prepare(*this);
     cmdOK->setFocus();
 }
 

@@ -7,6 +7,7 @@
 #include "platform/AppTitle.h"
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
+#include "shell/AccessSetup.h"
 #include "shell/ClickLabel.h"
 #include "shell/ProgramIcon.h"
 #include "shell/StartupOptions.h"
@@ -129,6 +130,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     connect(cmdReset, &QPushButton::clicked, this, [this] { modHelp::OpenDonatePage(*m_svc.browser); });
     connect(Label6, &ClickLabel::clicked, this, [this] { modHelp::OpenHomePage(*m_svc.browser); });
     connect(Label3, &ClickLabel::clicked, this, [this] { modHelp::OpenCoBrandPage(*m_svc.browser); });
+    AccessSetup::prepare(*this);
 }
 
 frmMain::~frmMain() = default;

@@ -41,9 +41,8 @@ TestScreen::TestScreen(Dialogs* dialogs, QWidget* parent)
     QFont reversedFont = lblIsReversed->font();
     reversedFont.setBold(true);
     lblIsReversed->setFont(reversedFont);
-    QPalette reversedPalette = lblIsReversed->palette();
-    reversedPalette.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
-    lblIsReversed->setPalette(reversedPalette);
+    // An accent of the user's colour scheme, readable on light and dark alike.
+    lblIsReversed->setForegroundRole(QPalette::Link);
 
     picResult = new PictureBox(this);
     picResult->setObjectName(QStringLiteral("picResult"));
