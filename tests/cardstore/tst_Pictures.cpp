@@ -1,16 +1,19 @@
 #include "cardstore/PictureBox.h"
 #include "cardstore/frmPicEntry.h"
 #include "cardstore/modDB.h"
+#include "cardstore/modImageDB.h"
 #include "support/Fakes.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 
 using namespace modDB;
+using namespace modImageDB;
 
 namespace {
 
@@ -67,18 +70,38 @@ struct Editor {
     }
     QByteArray storedPicture(int id)
     {
-        auto cards = rows(QStringLiteral("SELECT * FROM tblCards"));
-        cards->setFilter(QStringLiteral("ID=%1").arg(id));
-        return cards->binary(QStringLiteral("PictureData"));
+        return rows(QStringLiteral("SELECT * FROM tblCards WHERE ID=%1").arg(id))->binary("PictureData");
     }
 };
 
+// The bounding box of the pixels that differ from the corner (background) colour.
+QRect drawnArea(const QImage& image)
+{
+    QRect area;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != image.pixel(0, 0))
+                area |= QRect(x, y, 1, 1);
+    return area;
+}
+
 } // namespace
 
-class TestFrmPicEntry : public QObject {
+// The picture editor, and how a card's picture is loaded, turned and drawn.
+class TestPictures : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_templates;
+    std::shared_ptr<Connection> m_connection;
+    QImage m_asymmetric;
+
+    // A row set standing on card `id` of the four-card deck.
+    std::shared_ptr<Recordset> cardRows(int id) const
+    {
+        auto rows = std::make_shared<Recordset>(m_connection, QStringLiteral("SELECT * FROM tblCards ORDER BY ID"));
+        rows->setFilter(QStringLiteral("ID=%1").arg(id));
+        return rows;
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -87,6 +110,16 @@ private Q_SLOTS:
         for (CardContent& card : cards)
             card.pictureData = pictureOf(card.id);
         threeCards = Fixtures::writeDeck(m_templates.path(), cards);
+
+        m_asymmetric = QImage::fromData(Fixtures::asymmetricPng());
+        // Card 1 has the asymmetric picture, card 2 none, card 3 bytes that are none, card 4 a jpeg.
+        cards = {Fixtures::card(1, 0), Fixtures::card(2, 0, 8, false), Fixtures::card(3, 0), Fixtures::card(4, 0)};
+        cards[2].pictureData = QByteArray("these bytes are no picture at all");
+        QFile jpeg(qEnvironmentVariable("LUMENREST_SOURCE_DIR") + QStringLiteral("/data/pictures/c01.jpg"));
+        QVERIFY(jpeg.open(QIODevice::ReadOnly));
+        cards[3].pictureData = jpeg.readAll();
+        QVERIFY(QDir().mkpath(m_templates.filePath("four")));
+        OpenCardDatabase(m_connection, Fixtures::writeDeck(m_templates.filePath("four"), cards));
     }
 
     void cleanup()
@@ -98,18 +131,13 @@ private Q_SLOTS:
     void opensOnTheWholeDeckAndWalksIt()
     {
         Editor e;
-        QCOMPARE(CardConnection->path(), e.dbPath);
-        QCOMPARE(DeckRecordset->RecordCount(), 3);
-        QCOMPARE(e.w->windowTitle(), QStringLiteral("Form1"));
-        const char* buttons[][2]{{"Command2", "Next"}, {"Command3", "Prev"}, {"cmdSetPicture", "SelectPicture"},
-                                 {"Command4", "Command4"}, {"Command1", "Command1"}};
-        for (const auto& [name, caption] : buttons) {
-            const auto* b = e.w->findChild<QPushButton*>(name);
-            QVERIFY2(b && b->text() == caption, name);
-        }
+        QVERIFY(CardConnection->path() == e.dbPath && DeckRecordset->RecordCount() == 3);
+        QStringList captions{e.w->windowTitle()};
+        for (const char* name : {"Command2", "Command3", "cmdSetPicture", "Command4", "Command1"})
+            captions << e.w->findChild<QPushButton*>(name)->text();
+        QCOMPARE(captions.join(' '), QStringLiteral("Form1 Next Prev SelectPicture Command4 Command1"));
         // Nothing is shown yet, though the deck stands on card 1.
-        QCOMPARE(e.label(), QStringLiteral("Label1"));
-        QVERIFY(!e.w->Picture1->hasPicture());
+        QVERIFY(e.label() == QStringLiteral("Label1") && !e.w->Picture1->hasPicture());
 
         // Each button, and the card it shows (0: the display stays as it was).
         const QList<QPair<QString, int>> script{{"N", 2}, {"P", 1}, {"P", 0}, {"P", 0}, {"N", 1},
@@ -134,8 +162,7 @@ private Q_SLOTS:
         Editor e;
         for (const QByteArray& bytes : {gif, jpeg.readAll()}) { // on card 1, before any "Next"
             e.selectPicture(e.writeFile(QStringLiteral("picture"), bytes));
-            QCOMPARE(e.storedPicture(1), bytes);
-            QCOMPARE(e.label(), QStringLiteral("Card 1"));
+            QVERIFY(e.storedPicture(1) == bytes && e.label() == QStringLiteral("Card 1"));
             QCOMPARE(e.w->Picture1->picture(), QImage::fromData(bytes));
         }
         QVERIFY2(e.fs.dialogs.messages.isEmpty(), qPrintable(e.fs.dialogs.lastText()));
@@ -144,8 +171,7 @@ private Q_SLOTS:
         QCOMPARE(e.storedPicture(2), pictureOf(2));
         const QImage shown = e.w->Picture1->picture();
         e.walk("NP"); // shown back from the row set
-        QCOMPARE(e.label(), QStringLiteral("Card 1"));
-        QCOMPARE(e.w->Picture1->picture(), shown);
+        QVERIFY(e.label() == QStringLiteral("Card 1") && e.w->Picture1->picture() == shown);
     }
 
     // Nothing is stored, nor shown, without a current card, from a missing file or one that is no
@@ -181,20 +207,18 @@ private Q_SLOTS:
         Editor e(Fixtures::fullDeck(0));
         QTest::mouseClick(e.w->Command4, Qt::LeftButton);
         QVERIFY2(e.fs.dialogs.messages.isEmpty(), qPrintable(e.fs.dialogs.lastText()));
-        auto rows = e.rows(QStringLiteral("SELECT * FROM tblKeywords ORDER BY ID"));
+        auto rows = e.rows("SELECT * FROM tblKeywords ORDER BY ID");
         QCOMPARE(rows->RecordCount(), 546);
         for (int r = 1; r <= 546; ++r, rows->MoveNext()) {
             const int card = (r - 1) / 7 + 1;
-            const QString name = QStringLiteral("Card %1").arg(card);
-            QCOMPARE(rows->integer(QStringLiteral("ID")), qint64(r));
-            QCOMPARE(rows->integer(QStringLiteral("CardID")), qint64(card));
-            QCOMPARE(rows->text(QStringLiteral("CardName")), name);
-            QCOMPARE(rows->text(QStringLiteral("Keyword")), name + QStringLiteral(" %1").arg((r - 1) % 7 + 1));
+            const QString read = QStringLiteral("%1 %2 %3 %4").arg(rows->integer("ID")).arg(rows->integer("CardID"))
+                                     .arg(rows->text("CardName"), rows->text("Keyword"));
+            QCOMPARE(read, QStringLiteral("%1 %2 Card %2 Card %2 %3").arg(r).arg(card).arg((r - 1) % 7 + 1));
         }
         // Into a table that holds keywords nothing is written.
         QTest::mouseClick(e.w->Command4, Qt::LeftButton);
         QVERIFY2(e.fs.dialogs.lastText().contains(QLatin1String("546")), qPrintable(e.fs.dialogs.lastText()));
-        QCOMPARE(e.rows(QStringLiteral("SELECT * FROM tblKeywords"))->RecordCount(), 546);
+        QCOMPARE(e.rows("SELECT * FROM tblKeywords")->RecordCount(), 546);
         // The filter on card 78 stays: "Next" finds no card, and "Prev" shows card 78 and no other.
         e.walk("N");
         QCOMPARE(e.label(), QStringLiteral("Label1"));
@@ -209,13 +233,11 @@ private Q_SLOTS:
         Editor e(cards);
         QTest::mouseClick(e.w->Command4, Qt::LeftButton);
         QVERIFY2(e.fs.dialogs.lastText().contains(QLatin1String("Card 40")), qPrintable(e.fs.dialogs.lastText()));
-        QCOMPARE(e.rows(QStringLiteral("SELECT * FROM tblKeywords"))->RecordCount(), 0);
-        QCOMPARE(DeckRecordset->RecordCount(), 77);
+        QVERIFY(e.rows("SELECT * FROM tblKeywords")->RecordCount() == 0 && DeckRecordset->RecordCount() == 77);
         // The connection is still usable: no transaction was left open.
         e.walk("N");
         e.selectPicture(e.writeFile(QStringLiteral("p.png"), pictureOf(4)));
-        QCOMPARE(e.fs.dialogs.messages.size(), 1);
-        QCOMPARE(e.storedPicture(2), pictureOf(4));
+        QVERIFY(e.fs.dialogs.messages.size() == 1 && e.storedPicture(2) == pictureOf(4));
     }
 
     void missingDatabaseGivesAMessage()
@@ -223,13 +245,96 @@ private Q_SLOTS:
         FakeServices fs;
         frmPicEntry w(fs.services());
         w.show();
-        QCOMPARE(fs.dialogs.messages.size(), 1);
-        QVERIFY2(fs.dialogs.lastText().contains(QLatin1String("learn.dll")), qPrintable(fs.dialogs.lastText()));
+        QVERIFY2(fs.dialogs.messages.size() == 1 && fs.dialogs.lastText().contains("learn.dll"), qPrintable(fs.dialogs.lastText()));
         QVERIFY(!CardConnection && !DeckRecordset);
         for (QPushButton* b : {w.Command2, w.Command3, w.cmdSetPicture, w.Command4})
             QVERIFY(!b->isEnabled());
     }
+
+    // Null or undecodable bytes, no current row, no such field: an empty box, and the half-turn
+    // of the empty box leaves an empty box that draws nothing.
+    void failedLoadLeavesAnEmptyBox()
+    {
+        const std::tuple<int, QString, bool> cases[]{
+            {2, "PictureData", false}, {3, "PictureData", false}, {1, "PictureData", true}, {1, "Portrait", false}};
+        for (const auto& [card, field, pastTheEnd] : cases) {
+            PictureBox box, reversed;
+            box.setPicture(m_asymmetric); // the previous card's pictures must not stay
+            reversed.setPicture(m_asymmetric);
+            reversed.resize(50, 80);
+            auto rows = cardRows(card);
+            if (pastTheEnd)
+                rows->MoveNext();
+            QVERIFY(!LoadPictureFromField(&box, *rows, field));
+            ShowHalfTurnOf(&reversed, box);
+            QVERIFY2(!box.hasPicture() && !reversed.hasPicture() && drawnArea(reversed.rendered()).isEmpty(),
+                     qPrintable(QString::number(card) + field));
+        }
+    }
+
+    // Two boxes of one size: the turned picture and drawing are the upright ones turned by 180
+    // degrees, pixel for pixel, for odd and even margins, pictures larger and smaller than the
+    // box, and high-DPI ratios.
+    void renderedTurnIsPixelExact_data()
+    {
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<int>("card");
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("card size, jpeg") << QSize(220, 380) << 4 << 1.0;
+        QTest::newRow("odd width margin") << QSize(221, 380) << 4 << 1.0;
+        QTest::newRow("odd height margin, png") << QSize(221, 377) << 1 << 1.0;
+        QTest::newRow("tiny box") << QSize(7, 5) << 1 << 1.0;
+        QTest::newRow("ratio 1.5") << QSize(220, 381) << 4 << 1.5;
+        QTest::newRow("ratio 2") << QSize(111, 190) << 1 << 2.0;
+    }
+
+    void renderedTurnIsPixelExact()
+    {
+        QFETCH(QSize, box);
+        QFETCH(int, card);
+        QFETCH(qreal, ratio);
+        PictureBox upright, reversed;
+        for (PictureBox* b : {&upright, &reversed}) {
+            b->setFrameShape(QFrame::NoFrame);
+            b->resize(box);
+        }
+        auto rows = cardRows(card);
+        QVERIFY(LoadPictureFromField(&upright, *rows, QStringLiteral("PictureData")));
+        QCOMPARE(upright.picture(), QImage::fromData(rows->binary(QStringLiteral("PictureData"))));
+        reversed.setPicture(m_asymmetric); // the previous card's, turned
+        HalfTurn(&reversed);
+        ShowHalfTurnOf(&reversed, upright);
+        QVERIFY(!upright.isHalfTurned());
+        QCOMPARE(reversed.picture(), upright.picture().mirrored(true, true));
+
+        const QImage a = upright.rendered(ratio);
+        const QImage b = reversed.rendered(ratio);
+        QCOMPARE(a.size(), QSize(qRound(box.width() * ratio), qRound(box.height() * ratio)));
+        QVERIFY(a != b);
+        QCOMPARE(b, a.mirrored(true, true));
+        if (ratio == 1.0) // painting shows exactly the rendering
+            QCOMPARE(reversed.grab().toImage().convertToFormat(b.format()), b);
+    }
+
+    void scaledToFitCentredAspectKept()
+    {
+        // picture size, box size, device pixel ratio, drawn area in device pixels
+        const std::tuple<QSize, QSize, qreal, QRect> cases[]{
+            {{40, 60}, {200, 90}, 1.0, {70, 0, 60, 90}},       // tall picture, wide box
+            {{80, 40}, {100, 300}, 1.0, {0, 125, 100, 50}},    // wide picture, tall box
+            {{40, 60}, {101, 60}, 1.0, {30, 0, 41, 60}},       // an odd margin grows the picture a pixel
+            {{400, 600}, {100, 100}, 2.0, {33, 0, 134, 200}}}; // sharp on high-DPI: all device pixels
+        for (const auto& [picture, box, ratio, area] : cases) {
+            QImage solid(picture, QImage::Format_RGB32);
+            solid.fill(Qt::darkMagenta);
+            PictureBox b;
+            b.setFrameShape(QFrame::NoFrame);
+            b.resize(box);
+            b.setPicture(solid);
+            QCOMPARE(drawnArea(b.rendered(ratio)), area);
+        }
+    }
 };
 
-LUMENREST_TEST_MAIN(TestFrmPicEntry)
-#include "tst_frmPicEntry.moc"
+LUMENREST_TEST_MAIN(TestPictures)
+#include "tst_Pictures.moc"
