@@ -1,3 +1,4 @@
+// The picture editor, and how a card's picture is loaded, turned and drawn.
 #include "cardstore/PictureBox.h"
 #include "cardstore/frmPicEntry.h"
 #include "cardstore/modDB.h"
@@ -18,9 +19,24 @@ using namespace modImageDB;
 namespace {
 
 // A picture whose width tells the cards apart.
-QByteArray pictureOf(int id)
+QByteArray pictureOf(int id) { return Fixtures::asymmetricPng(30 + id, 60); }
+
+QByteArray fileBytes(const QString& path)
 {
-    return Fixtures::asymmetricPng(30 + id, 60);
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Writes cards 1, 2, ... with these pictures into dir/learn.dll.
+QString deckWith(const QString& dir, const QList<QByteArray>& pictures)
+{
+    QList<CardContent> cards;
+    for (const QByteArray& picture : pictures) {
+        cards << Fixtures::card(int(cards.size()) + 1, 0, 8, false);
+        cards.back().pictureData = picture;
+    }
+    QDir().mkpath(dir);
+    return Fixtures::writeDeck(dir, cards);
 }
 
 QString threeCards; // written once
@@ -48,19 +64,18 @@ struct Editor {
         for (QChar b : buttons)
             QTest::mouseClick(b == 'N' ? w->Command2 : w->Command3, Qt::LeftButton);
     }
-    void selectPicture(const QString& answer)
+    // "Select Picture", answered with a file holding these bytes (none: a missing file).
+    void selectPicture(const QByteArray& bytes, bool cancel = false)
     {
-        fs.dialogs.openAnswers << answer;
+        QFile f(fs.paths.dir.filePath("picture"));
+        f.remove();
+        if (!bytes.isEmpty() && f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+        f.close();
+        fs.dialogs.openAnswers = QStringList{cancel ? QString() : f.fileName()};
         QTest::mouseClick(w->cmdSetPicture, Qt::LeftButton);
     }
     QString label() const { return w->Label1->text(); }
-    QString writeFile(const QString& name, const QByteArray& bytes) const
-    {
-        QFile f(fs.paths.dir.filePath(name));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(bytes);
-        return f.fileName();
-    }
     // What the database file itself holds, read through a connection of its own.
     std::unique_ptr<Recordset> rows(const QString& sql)
     {
@@ -87,13 +102,12 @@ QRect drawnArea(const QImage& image)
 
 } // namespace
 
-// The picture editor, and how a card's picture is loaded, turned and drawn.
 class TestPictures : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_templates;
     std::shared_ptr<Connection> m_connection;
-    QImage m_asymmetric;
+    const QImage m_other = QImage::fromData(Fixtures::asymmetricPng());
 
     // A row set standing on card `id` of the four-card deck.
     std::shared_ptr<Recordset> cardRows(int id) const
@@ -102,24 +116,20 @@ class TestPictures : public QObject {
         rows->setFilter(QStringLiteral("ID=%1").arg(id));
         return rows;
     }
+    static void prepare(PictureBox& box, QSize size)
+    {
+        box.setFrameShape(QFrame::NoFrame);
+        box.resize(size);
+    }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        QList<CardContent> cards{Fixtures::card(1, 0), Fixtures::card(2, 0), Fixtures::card(3, 0)};
-        for (CardContent& card : cards)
-            card.pictureData = pictureOf(card.id);
-        threeCards = Fixtures::writeDeck(m_templates.path(), cards);
-
-        m_asymmetric = QImage::fromData(Fixtures::asymmetricPng());
-        // Card 1 has the asymmetric picture, card 2 none, card 3 bytes that are none, card 4 a jpeg.
-        cards = {Fixtures::card(1, 0), Fixtures::card(2, 0, 8, false), Fixtures::card(3, 0), Fixtures::card(4, 0)};
-        cards[2].pictureData = QByteArray("these bytes are no picture at all");
-        QFile jpeg(qEnvironmentVariable("LUMENREST_SOURCE_DIR") + QStringLiteral("/data/pictures/c01.jpg"));
-        QVERIFY(jpeg.open(QIODevice::ReadOnly));
-        cards[3].pictureData = jpeg.readAll();
-        QVERIFY(QDir().mkpath(m_templates.filePath("four")));
-        OpenCardDatabase(m_connection, Fixtures::writeDeck(m_templates.filePath("four"), cards));
+        threeCards = deckWith(m_templates.path(), {pictureOf(1), pictureOf(2), pictureOf(3)});
+        // A png, none, bytes that are no picture, a jpeg.
+        const QByteArray jpeg = fileBytes(qEnvironmentVariable("LUMENREST_SOURCE_DIR") + "/data/pictures/c01.jpg");
+        QVERIFY(!jpeg.isEmpty());
+        OpenCardDatabase(m_connection, deckWith(m_templates.filePath("four"), {pictureOf(1), {}, "no picture at all", jpeg}));
     }
 
     void cleanup()
@@ -155,19 +165,16 @@ private Q_SLOTS:
     // n bytes in the file are n bytes in the card; storing again on the card keeps only the last.
     void storesTheFileBytesExactly()
     {
-        QFile jpeg(qEnvironmentVariable("LUMENREST_SOURCE_DIR") + QStringLiteral("/data/pictures/m17.jpg"));
-        QVERIFY(jpeg.open(QIODevice::ReadOnly));
         const QByteArray gif = QByteArray::fromHex(
             "47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
         Editor e;
-        for (const QByteArray& bytes : {gif, jpeg.readAll()}) { // on card 1, before any "Next"
-            e.selectPicture(e.writeFile(QStringLiteral("picture"), bytes));
+        for (const QByteArray& bytes : {gif, fileBytes(qEnvironmentVariable("LUMENREST_SOURCE_DIR") + "/data/pictures/m17.jpg")}) {
+            e.selectPicture(bytes); // on card 1, before any "Next"
             QVERIFY(e.storedPicture(1) == bytes && e.label() == QStringLiteral("Card 1"));
             QCOMPARE(e.w->Picture1->picture(), QImage::fromData(bytes));
         }
         QVERIFY2(e.fs.dialogs.messages.isEmpty(), qPrintable(e.fs.dialogs.lastText()));
-        QCOMPARE(e.fs.dialogs.filters,
-                 QStringList(2, QStringLiteral("All Picture files | *.bmp;*.jpg;*.jpe;*.jpeg;*.gif")));
+        QCOMPARE(e.fs.dialogs.filters, QStringList(2, QStringLiteral("All Picture files | *.bmp;*.jpg;*.jpe;*.jpeg;*.gif")));
         QCOMPARE(e.storedPicture(2), pictureOf(2));
         const QImage shown = e.w->Picture1->picture();
         e.walk("NP"); // shown back from the row set
@@ -189,14 +196,11 @@ private Q_SLOTS:
             e.walk(walk);
             const QString label = e.label();
             const int dialogs = e.fs.dialogs.filters.size(), messages = e.fs.dialogs.messages.size();
-            const QString file = bytes.isEmpty() ? e.fs.paths.dir.filePath("missing.jpg") : e.writeFile("a.jpg", bytes);
-            e.fs.dialogs.openAnswers.clear();
-            e.selectPicture(message.isEmpty() ? QString() : file);
+            e.selectPicture(bytes, message.isEmpty());
             // The dialog is not even offered without a current card.
             QCOMPARE(e.fs.dialogs.filters.size() - dialogs, message.contains("no current card") ? 0 : 1);
             QCOMPARE(e.fs.dialogs.messages.size() - messages, message.isEmpty() ? 0 : 1);
-            QVERIFY2(e.fs.dialogs.lastText().contains(message), qPrintable(e.fs.dialogs.lastText()));
-            QCOMPARE(e.label(), label);
+            QVERIFY2(e.fs.dialogs.lastText().contains(message) && e.label() == label, qPrintable(e.fs.dialogs.lastText()));
         }
         for (int id = 1; id <= 3; ++id)
             QCOMPARE(e.storedPicture(id), pictureOf(id));
@@ -210,14 +214,13 @@ private Q_SLOTS:
         auto rows = e.rows("SELECT * FROM tblKeywords ORDER BY ID");
         QCOMPARE(rows->RecordCount(), 546);
         for (int r = 1; r <= 546; ++r, rows->MoveNext()) {
-            const int card = (r - 1) / 7 + 1;
             const QString read = QStringLiteral("%1 %2 %3 %4").arg(rows->integer("ID")).arg(rows->integer("CardID"))
                                      .arg(rows->text("CardName"), rows->text("Keyword"));
-            QCOMPARE(read, QStringLiteral("%1 %2 Card %2 Card %2 %3").arg(r).arg(card).arg((r - 1) % 7 + 1));
+            QCOMPARE(read, QStringLiteral("%1 %2 Card %2 Card %2 %3").arg(r).arg((r - 1) / 7 + 1).arg((r - 1) % 7 + 1));
         }
         // Into a table that holds keywords nothing is written.
         QTest::mouseClick(e.w->Command4, Qt::LeftButton);
-        QVERIFY2(e.fs.dialogs.lastText().contains(QLatin1String("546")), qPrintable(e.fs.dialogs.lastText()));
+        QVERIFY2(e.fs.dialogs.lastText().contains("546"), qPrintable(e.fs.dialogs.lastText()));
         QCOMPARE(e.rows("SELECT * FROM tblKeywords")->RecordCount(), 546);
         // The filter on card 78 stays: "Next" finds no card, and "Prev" shows card 78 and no other.
         e.walk("N");
@@ -232,11 +235,11 @@ private Q_SLOTS:
         cards.removeAt(39); // card 40
         Editor e(cards);
         QTest::mouseClick(e.w->Command4, Qt::LeftButton);
-        QVERIFY2(e.fs.dialogs.lastText().contains(QLatin1String("Card 40")), qPrintable(e.fs.dialogs.lastText()));
+        QVERIFY2(e.fs.dialogs.lastText().contains("Card 40"), qPrintable(e.fs.dialogs.lastText()));
         QVERIFY(e.rows("SELECT * FROM tblKeywords")->RecordCount() == 0 && DeckRecordset->RecordCount() == 77);
         // The connection is still usable: no transaction was left open.
         e.walk("N");
-        e.selectPicture(e.writeFile(QStringLiteral("p.png"), pictureOf(4)));
+        e.selectPicture(pictureOf(4));
         QVERIFY(e.fs.dialogs.messages.size() == 1 && e.storedPicture(2) == pictureOf(4));
     }
 
@@ -259,8 +262,8 @@ private Q_SLOTS:
             {2, "PictureData", false}, {3, "PictureData", false}, {1, "PictureData", true}, {1, "Portrait", false}};
         for (const auto& [card, field, pastTheEnd] : cases) {
             PictureBox box, reversed;
-            box.setPicture(m_asymmetric); // the previous card's pictures must not stay
-            reversed.setPicture(m_asymmetric);
+            box.setPicture(m_other); // the previous card's pictures must not stay
+            reversed.setPicture(m_other);
             reversed.resize(50, 80);
             auto rows = cardRows(card);
             if (pastTheEnd)
@@ -275,45 +278,30 @@ private Q_SLOTS:
     // Two boxes of one size: the turned picture and drawing are the upright ones turned by 180
     // degrees, pixel for pixel, for odd and even margins, pictures larger and smaller than the
     // box, and high-DPI ratios.
-    void renderedTurnIsPixelExact_data()
-    {
-        QTest::addColumn<QSize>("box");
-        QTest::addColumn<int>("card");
-        QTest::addColumn<qreal>("ratio");
-        QTest::newRow("card size, jpeg") << QSize(220, 380) << 4 << 1.0;
-        QTest::newRow("odd width margin") << QSize(221, 380) << 4 << 1.0;
-        QTest::newRow("odd height margin, png") << QSize(221, 377) << 1 << 1.0;
-        QTest::newRow("tiny box") << QSize(7, 5) << 1 << 1.0;
-        QTest::newRow("ratio 1.5") << QSize(220, 381) << 4 << 1.5;
-        QTest::newRow("ratio 2") << QSize(111, 190) << 1 << 2.0;
-    }
-
     void renderedTurnIsPixelExact()
     {
-        QFETCH(QSize, box);
-        QFETCH(int, card);
-        QFETCH(qreal, ratio);
-        PictureBox upright, reversed;
-        for (PictureBox* b : {&upright, &reversed}) {
-            b->setFrameShape(QFrame::NoFrame);
-            b->resize(box);
-        }
-        auto rows = cardRows(card);
-        QVERIFY(LoadPictureFromField(&upright, *rows, QStringLiteral("PictureData")));
-        QCOMPARE(upright.picture(), QImage::fromData(rows->binary(QStringLiteral("PictureData"))));
-        reversed.setPicture(m_asymmetric); // the previous card's, turned
-        HalfTurn(&reversed);
-        ShowHalfTurnOf(&reversed, upright);
-        QVERIFY(!upright.isHalfTurned());
-        QCOMPARE(reversed.picture(), upright.picture().mirrored(true, true));
+        // box, card (1 png, 4 jpeg), device pixel ratio
+        const std::tuple<QSize, int, qreal> cases[]{{{220, 380}, 4, 1.0}, {{221, 380}, 4, 1.0}, {{221, 377}, 1, 1.0},
+                                                    {{7, 5}, 1, 1.0},     {{220, 381}, 4, 1.5}, {{111, 190}, 1, 2.0}};
+        for (const auto& [size, card, ratio] : cases) {
+            PictureBox upright, reversed;
+            prepare(upright, size);
+            prepare(reversed, size);
+            auto rows = cardRows(card);
+            QVERIFY(LoadPictureFromField(&upright, *rows, QStringLiteral("PictureData")));
+            QCOMPARE(upright.picture(), QImage::fromData(rows->binary(QStringLiteral("PictureData"))));
+            reversed.setPicture(m_other); // the previous card's, turned
+            HalfTurn(&reversed);
+            ShowHalfTurnOf(&reversed, upright);
+            QVERIFY(!upright.isHalfTurned());
+            QCOMPARE(reversed.picture(), upright.picture().mirrored(true, true));
 
-        const QImage a = upright.rendered(ratio);
-        const QImage b = reversed.rendered(ratio);
-        QCOMPARE(a.size(), QSize(qRound(box.width() * ratio), qRound(box.height() * ratio)));
-        QVERIFY(a != b);
-        QCOMPARE(b, a.mirrored(true, true));
-        if (ratio == 1.0) // painting shows exactly the rendering
-            QCOMPARE(reversed.grab().toImage().convertToFormat(b.format()), b);
+            const QImage a = upright.rendered(ratio), b = reversed.rendered(ratio);
+            QCOMPARE(a.size(), QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)));
+            QVERIFY(a != b && b == a.mirrored(true, true));
+            if (ratio == 1.0) // painting shows exactly the rendering
+                QCOMPARE(reversed.grab().toImage().convertToFormat(b.format()), b);
+        }
     }
 
     void scaledToFitCentredAspectKept()
@@ -324,12 +312,11 @@ private Q_SLOTS:
             {{80, 40}, {100, 300}, 1.0, {0, 125, 100, 50}},    // wide picture, tall box
             {{40, 60}, {101, 60}, 1.0, {30, 0, 41, 60}},       // an odd margin grows the picture a pixel
             {{400, 600}, {100, 100}, 2.0, {33, 0, 134, 200}}}; // sharp on high-DPI: all device pixels
-        for (const auto& [picture, box, ratio, area] : cases) {
+        for (const auto& [picture, size, ratio, area] : cases) {
             QImage solid(picture, QImage::Format_RGB32);
             solid.fill(Qt::darkMagenta);
             PictureBox b;
-            b.setFrameShape(QFrame::NoFrame);
-            b.resize(box);
+            prepare(b, size);
             b.setPicture(solid);
             QCOMPARE(drawnArea(b.rendered(ratio)), area);
         }
