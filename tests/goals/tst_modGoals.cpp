@@ -132,33 +132,33 @@ private Q_SLOTS:
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList("goals.txt")); // no copy of a sound file
     }
 
+    // Each record's name and description as read; they write back as UTF-8 and CR LF. One text in
+    // an 8-bit code page does not change how the other texts read.
     void handEditedFilesAreAccepted_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("desc");
-        QTest::newRow("lone LF") << QByteArray("\"a\",#2024-01-01#,#2024-01-02#,\"x\ny\",#FALSE#,5\n") << "a" << "x\r\ny";
-        QTest::newRow("no line end") << QByteArray("\"a\",#2024-01-01#,#2024-01-02#,\"d\",#FALSE#,5") << "a" << "d";
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("lone LF") << QByteArray("\"a\",#2024-01-01#,#2024-01-02#,\"x\ny\",#FALSE#,5\n") << QStringList{"a", "x\r\ny"};
+        QTest::newRow("no line end") << QByteArray("\"a\",#2024-01-01#,#2024-01-02#,\"d\",#FALSE#,5") << QStringList{"a", "d"};
         QTest::newRow("Windows-1252") << QByteArray("\"Caf\xe9 \x80\",#2024-01-01#,#2024-01-02#,\"\x93q\x94\",#FALSE#,5\r\n")
-                                      << QStringLiteral("Caf\u00e9 \u20ac") << QStringLiteral("\u201cq\u201d");
+                                      << QStringList{"Caf\u00e9 \u20ac", "\u201cq\u201d"};
+        QTest::newRow("each text on its own") << line("caf\u00e9", "2024-01-01", "2024-01-02", "", false, 5) + "\"b\",#2024-01-01#,#2024-01-02#,\"\xe9\",#FALSE#,5"
+                                              << QStringList{"caf\u00e9", "", "b", "\u00e9"};
     }
 
     void handEditedFilesAreAccepted()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, name);
-        QFETCH(QString, desc);
+        QFETCH(QStringList, texts);
+        QList<Goal> goals;
+        QByteArray lines;
+        for (int i = 0; i < texts.size(); i += 2) {
+            goals << Goal{texts[i], QDate(2024, 1, 1), QDate(2024, 1, 2), texts[i + 1], false, 5};
+            lines += line(texts[i], "2024-01-01", "2024-01-02", texts[i + 1], false, 5);
+        }
         QCOMPARE(readFrom(bytes).status, Status::Ok);
-        QCOMPARE(Goals, QList<Goal>({Goal{name, QDate(2024, 1, 1), QDate(2024, 1, 2), desc, false, 5}}));
-        QCOMPARE(written(), line(name, "2024-01-01", "2024-01-02", desc, false, 5)); // UTF-8 and CR LF
-    }
-
-    // One text in an 8-bit code page does not change how the other texts read.
-    void eachTextIsDecodedOnItsOwn()
-    {
-        QCOMPARE(readFrom(line("caf\u00e9", "2024-01-01", "2024-01-02", "") + "\"b\",#2024-01-01#,#2024-01-02#,\"\xe9\",#FALSE#,0").status,
-                 Status::Ok);
-        QVERIFY(Goals.size() == 2 && Goals[0].GoalName == QStringLiteral("caf\u00e9") && Goals[1].GoalDesc == QStringLiteral("\u00e9"));
+        QCOMPARE(Goals, goals);
+        QCOMPARE(written(), lines);
     }
 
     void malformedFileKeepsTheGoalsBeforeTheFault_data()
