@@ -142,8 +142,9 @@ private Q_SLOTS:
         QTest::newRow("no line end") << QByteArray("\"a\",#2024-01-01#,#2024-01-02#,\"d\",#FALSE#,5") << QStringList{"a", "d"};
         QTest::newRow("Windows-1252") << QByteArray("\"Caf\xe9 \x80\",#2024-01-01#,#2024-01-02#,\"\x93q\x94\",#FALSE#,5\r\n")
                                       << QStringList{"Caf\u00e9 \u20ac", "\u201cq\u201d"};
-        QTest::newRow("each text on its own") << line("caf\u00e9", "2024-01-01", "2024-01-02", "", false, 5) + "\"b\",#2024-01-01#,#2024-01-02#,\"\xe9\",#FALSE#,5"
-                                              << QStringList{"caf\u00e9", "", "b", "\u00e9"};
+        const QByteArray utf8 = line("caf\u00e9", "2024-01-01", "2024-01-02", "", false, 5);
+        QTest::newRow("each text on its own") << utf8 + "\"b\",#2024-01-01#,#2024-01-02#,\"\xe9\",#FALSE#,5\r\n" + utf8
+                                              << QStringList{"caf\u00e9", "", "b", "\u00e9", "caf\u00e9", ""};
     }
 
     void handEditedFilesAreAccepted()
