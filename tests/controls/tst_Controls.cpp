@@ -1,11 +1,19 @@
 #include "controls/UserControl1.h"
+#include "controls/WrapLabel.h"
 #include "support/Fakes.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
 #include <QSignalSpy>
 
+#include <functional>
+
 namespace {
+using Change = std::function<void(QLabel&)>;
+const QString kText = QStringLiteral("Setting goals will help you keep a clear, focussed and dedicated mindset "
+                                     "towards fulfilling your aims in life.");
+constexpr int kWidths[] = {60, 150, 400};
+
 struct Picker {
     FakeClock clock;
     std::unique_ptr<UserControl1> control;
@@ -22,8 +30,9 @@ struct Picker {
     QComboBox* list(const QString& name) const { return control->findChild<QComboBox*>(name); }
 };
 }
+Q_DECLARE_METATYPE(Change)
 
-class TestUserControl1 : public QObject {
+class TestControls : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -36,9 +45,8 @@ private Q_SLOTS:
             QLocale::setDefault(german ? QLocale(QLocale::German, QLocale::Germany) : QLocale::c());
             const QDate today = german ? QDate(2101, 3, 4) : QDate(2024, 2, 29);
             Picker p(today);
-            QCOMPARE(p.control->Value(), today);
             QCoreApplication::processEvents();
-            QCOMPARE(p.changes->count(), 0);
+            QVERIFY(p.control->Value() == today && p.changes->isEmpty());
             QComboBox* year = p.list("cboYear");
             QCOMPARE(year->itemText(0) + '-' + year->itemText(year->count() - 1), german ? "1980-2101" : "1980-2099");
             QCOMPARE(p.list("cboMonth")->currentText(), german ? QStringLiteral("M\u00e4rz") : QStringLiteral("February"));
@@ -98,13 +106,11 @@ private Q_SLOTS:
         QFETCH(QDate, written);
         Picker p(shown);
         p.control->setValue(written);
-        QCOMPARE(p.changes->count(), 1);
-        QCOMPARE(p.seenInHandler, written);
+        QVERIFY(p.changes->count() == 1 && p.seenInHandler == written);
         // Not a date, or a year the goals file cannot hold: nothing changes.
         p.control->setValue(QDate());
         p.control->setValue(QDate(10000, 1, 1));
-        QCOMPARE(p.control->Value(), written);
-        QCOMPARE(p.changes->count(), 1);
+        QVERIFY(p.control->Value() == written && p.changes->count() == 1);
     }
 
     void enabledAndFixedSize()
@@ -112,14 +118,51 @@ private Q_SLOTS:
         Picker p(QDate(2024, 2, 29));
         for (bool on : {false, true}) {
             p.control->Enabled(on);
-            QCOMPARE(p.control->Enabled(), on);
             for (const char* name : {"cboDate", "cboMonth", "cboYear"})
-                QCOMPARE(p.list(name)->isEnabled(), on);
+                QVERIFY(p.control->Enabled() == on && p.list(name)->isEnabled() == on);
         }
         p.control->resize(500, 100);
         QCOMPARE(p.control->size(), QSize(213, 27));
     }
+
+    // Heights are remembered; after anything that moves the text the label must measure
+    // again, as a plain label would.
+    void heightsFollowTheLabel_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::newRow("longer text") << Change([](QLabel& l) { l.setText(kText + QLatin1Char(' ') + kText); });
+        QTest::newRow("larger font") << Change([](QLabel& l) {
+            QFont f = l.font();
+            f.setPointSize(f.pointSize() * 2);
+            l.setFont(f);
+        });
+        QTest::newRow("indent") << Change([](QLabel& l) { l.setIndent(40); });
+        QTest::newRow("margin") << Change([](QLabel& l) { l.setMargin(30); });
+        QTest::newRow("contents margins") << Change([](QLabel& l) { l.setContentsMargins(30, 20, 30, 20); });
+        QTest::newRow("wrapping off") << Change([](QLabel& l) { l.setWordWrap(false); });
+    }
+    void heightsFollowTheLabel()
+    {
+        QFETCH(Change, change);
+        QLabel plain(kText);
+        WrapLabel label(kText);
+        for (QLabel* l : {&plain, static_cast<QLabel*>(&label)})
+            l->setWordWrap(true);
+        const auto heights = [](const QLabel& l) {
+            QList<int> h;
+            for (int width : kWidths)
+                h << l.heightForWidth(width);
+            return h;
+        };
+        const QList<int> before = heights(plain);
+        QCOMPARE(heights(label), before);
+        QCOMPARE(heights(label), before); // remembered
+        change(plain);
+        change(label);
+        QCOMPARE(heights(label), heights(plain));
+        QVERIFY2(heights(plain) != before, "the change must move the text");
+    }
 };
 
-LUMENREST_TEST_MAIN(TestUserControl1)
-#include "tst_UserControl1.moc"
+LUMENREST_TEST_MAIN(TestControls)
+#include "tst_Controls.moc"
