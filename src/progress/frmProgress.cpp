@@ -3,6 +3,7 @@
 #include "cardstore/modDB.h"
 #include "platform/AppPaths.h"
 #include "platform/AppTitle.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "progress/CardHistoryView.h"
 #include "progress/ProgressCharts.h"
@@ -152,9 +153,14 @@ QString frmProgress::stateText(CardState state)
 
 void frmProgress::showWindow()
 {
+    // Left open overnight or opened on a new day: what is due has changed.
+    if (m_shownDay != m_svc.clock->today())
+        m_stale = true;
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
+    if (m_stale) // already open: showEvent does not run again
+        refresh();
     raise();
     activateWindow();
 }
@@ -206,6 +212,7 @@ void frmProgress::refresh()
             lblDeckLegend->setText(error);
     }
     const progress::MemoryModel& model = m_progress.model();
+    m_shownDay = model.today();
     showStoreProblem(m_progress.problem());
     fillDeck(model);
 

@@ -70,6 +70,7 @@ private:
     CardThumbnails m_cards;
     QVector<int> m_shownStates; // per row of the deck list; -1 not drawn yet
     bool m_stale = true;
+    QDate m_shownDay; // the day the window was last brought up to date
     bool m_refreshPending = false;
 
     QLabel* lblProgressStore;
