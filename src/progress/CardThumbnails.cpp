@@ -8,6 +8,7 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <thread>
 
 QImage CardThumbnails::decode(const QByteArray& bytes, const QSize& box)
 {
@@ -51,10 +52,17 @@ bool CardThumbnails::load(const QString& cardDatabase, const QSize& box, qreal d
             return std::pair(a.group, a.id) < std::pair(b.group, b.id);
         });
         const QSize devicePixels = box * devicePixelRatio;
-        for (Card& c : cards) {
-            c.thumbnail = decode(c.picture, devicePixels);
-            c.thumbnail.setDevicePixelRatio(devicePixelRatio);
-        }
+        auto decodeRange = [&cards, devicePixels, devicePixelRatio](qsizetype from, qsizetype to) {
+            for (qsizetype i = from; i < to; ++i) {
+                cards[i].thumbnail = decode(cards[i].picture, devicePixels);
+                cards[i].thumbnail.setDevicePixelRatio(devicePixelRatio);
+            }
+        };
+        // Half of them on a second thread: decoding is most of the wait.
+        const qsizetype half = cards.size() / 2;
+        std::thread other(decodeRange, half, cards.size());
+        decodeRange(0, half);
+        other.join();
         m_cards = std::move(cards);
         m_loaded = true;
         return true;

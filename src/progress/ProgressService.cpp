@@ -33,7 +33,36 @@ ProgressService::ProgressService(const Clock& clock, std::function<QString()> st
 {
 }
 
-ProgressService::~ProgressService() = default;
+ProgressService::~ProgressService()
+{
+    waitForModel();
+}
+
+void ProgressService::waitForModel()
+{
+    if (m_preparing.valid())
+        m_preparing.get();
+}
+
+bool ProgressService::modelIsCurrent() const
+{
+    return m_modelFresh && m_model.today() == m_clock.today();
+}
+
+void ProgressService::prepareModel()
+{
+    waitForModel();
+    if (modelIsCurrent())
+        return;
+    store(); // made here: its signals belong to this thread
+    const QDate today = m_clock.today();
+    m_preparing = std::async(std::launch::async, [this, today] {
+        if (!m_log)
+            m_log = m_store->readLog();
+        m_model.replay(*m_log, today);
+        m_modelFresh = true;
+    });
+}
 
 ProgressStore& ProgressService::store()
 {
@@ -56,6 +85,7 @@ QString ProgressService::storePath() const
 
 const QVector<AnswerRecord>& ProgressService::log()
 {
+    waitForModel();
     if (!m_log)
         m_log = store().readLog();
     return *m_log;
@@ -63,9 +93,9 @@ const QVector<AnswerRecord>& ProgressService::log()
 
 const MemoryModel& ProgressService::model()
 {
-    const QDate today = m_clock.today();
-    if (!m_modelFresh || m_model.today() != today) {
-        m_model.replay(log(), today);
+    waitForModel();
+    if (!modelIsCurrent()) {
+        m_model.replay(log(), m_clock.today());
         m_modelFresh = true;
     }
     return m_model;
@@ -73,6 +103,7 @@ const MemoryModel& ProgressService::model()
 
 void ProgressService::invalidate(bool dropLog)
 {
+    waitForModel();
     if (dropLog)
         m_log.reset();
     m_modelFresh = false;
@@ -81,16 +112,19 @@ void ProgressService::invalidate(bool dropLog)
 
 bool ProgressService::exportCsv(const QString& target, const CardNames& names, QString* error)
 {
+    waitForModel();
     return store().exportCsv(target, names, error);
 }
 
 bool ProgressService::backUp(const QString& target, QString* error)
 {
+    waitForModel();
     return store().backUp(target, error);
 }
 
 bool ProgressService::restore(const QString& source, QString* error, QString* keptAs)
 {
+    waitForModel();
     const bool done = store().restore(source, error, keptAs);
     if (done)
         invalidate(true);
@@ -99,11 +133,13 @@ bool ProgressService::restore(const QString& source, QString* error, QString* ke
 
 void ProgressService::beginTest(::TestType type, int level, int deckSize)
 {
+    waitForModel();
     store().beginTest({QDateTime::currentDateTimeUtc(), storedType(type), level, deckSize});
 }
 
 void ProgressService::recordAnswer(const Question& question, const Answer& answer)
 {
+    waitForModel();
     AnswerRecord a = recordOf(question, answer);
     if (!store().recordAnswer(a))
         return;
@@ -117,6 +153,7 @@ void ProgressService::recordAnswer(const Question& question, const Answer& answe
 
 void ProgressService::endTest()
 {
+    waitForModel();
     store().endTest(QDateTime::currentDateTimeUtc());
 }
 

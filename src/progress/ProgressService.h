@@ -12,6 +12,7 @@
 #include <QVector>
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -33,6 +34,9 @@ public:
     // What the learner knows today, replayed from the log; kept until an answer is recorded,
     // a backup is restored or the day changes.
     const MemoryModel& model();
+    // Starts reading and replaying the log on a worker thread, so that the caller can do other
+    // work meanwhile; the next call of any other member waits for it.
+    void prepareModel();
     // Every answer in the order written (read once, then kept up to date).
     const QVector<AnswerRecord>& log();
 
@@ -57,6 +61,8 @@ Q_SIGNALS:
 
 private:
     ProgressStore& store();
+    void waitForModel();
+    bool modelIsCurrent() const;
     void invalidate(bool dropLog);
 
     const Clock& m_clock;
@@ -65,6 +71,7 @@ private:
     std::optional<QVector<AnswerRecord>> m_log;
     MemoryModel m_model;
     bool m_modelFresh = false;
+    std::future<void> m_preparing;
 };
 
 } // namespace progress

@@ -207,6 +207,8 @@ void frmProgress::refresh()
 {
     m_stale = false;
     if (!m_cards.isLoaded()) {
+        // The log is read and replayed while the pictures are decoded.
+        m_progress.prepareModel();
         QString error;
         if (!m_cards.load(modDB::cardDatabasePath(m_svc.paths->executableDir()), kThumbnail, devicePixelRatioF(), &error))
             lblDeckLegend->setText(error);
