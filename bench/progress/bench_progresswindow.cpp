@@ -97,6 +97,7 @@ struct Window {
     Window()
     {
         fakes.paths.exeDir = QStringLiteral(LUMENREST_CARD_DB_DIR);
+        fakes.clock.date = QDate::currentDate(); // the stored log ends today
         QFile::copy(storedLog(), fakes.paths.dataDir() + QStringLiteral("/progress.sqlite"));
         main = std::make_unique<frmMain>(fakes.services());
         main->Form_Load();

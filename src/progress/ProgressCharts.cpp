@@ -122,9 +122,9 @@ void ProgressCharts::redraw()
     QDate first = m_today.addDays(-(kRecentDays - 1));
     if (allTime() && !m_days.isEmpty())
         first = std::min(first, m_days.front().day);
-    // A future answer (the clock was wrong once) still shows, at its own date.
+    // An answer dated after today (the clock was wrong once) shows in the whole history only.
     QDate last = m_today;
-    if (!m_days.isEmpty())
+    if (allTime() && !m_days.isEmpty())
         last = std::max(last, m_days.back().day);
 
     std::map<qint64, const progress::DayResult*> byDay;
@@ -146,10 +146,11 @@ void ProgressCharts::redraw()
         if (k.day < first)
             knownBefore = k.known;
     }
+    // Steps: a count holds from the end of its day until the next day with answers.
     known << QPointF(msAt(first), knownBefore);
     for (const progress::KnownOnDay& k : m_knownDays)
-        if (k.day >= first)
-            known << QPointF(msAt(k.day), k.known);
+        if (k.day >= first && k.day <= last)
+            known << QPointF(msAt(k.day), known.last().y()) << QPointF(msAt(k.day), k.known);
     known << QPointF(msAt(last), known.last().y());
 
     m_answers->replace(answers);
