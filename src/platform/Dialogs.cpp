@@ -36,6 +36,18 @@ void QtDialogs::message(QWidget* parent, const QString& text, const QString& cap
     box.exec();
 }
 
+bool QtDialogs::ask(QWidget* parent, const QString& text, const QString& caption)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 QString QtDialogs::openFile(QWidget* parent, const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, QString(), QString(), qtFilter(filter));

@@ -1,11 +1,11 @@
 #include "progress/ProgressStore.h"
 
 #include "progress/AnswerCsv.h"
-#include "progress/SaveWhole.h"
 
 #include "cardstore/Connection.h"
 #include "cardstore/DbError.h"
 #include "cardstore/SqliteSupport.h"
+#include "platform/CheckedSave.h"
 
 #include <sqlite3.h>
 
@@ -21,6 +21,15 @@
 namespace progress {
 
 namespace {
+
+// The file holds all of bytes, or stays as it was; error says why not.
+bool saveWhole(const QString& path, const QByteArray& bytes, QString* error)
+{
+    const QString reason = CheckedSave::save(path, bytes);
+    if (!reason.isEmpty() && error)
+        *error = QStringLiteral("\"%1\" could not be written: %2").arg(QDir::toNativeSeparators(path), reason);
+    return reason.isEmpty();
+}
 
 // Each step brings the schema from its index to the next version, inside one transaction.
 const QVector<QStringList>& migrations()

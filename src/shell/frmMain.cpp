@@ -7,6 +7,8 @@
 #include "platform/AppTitle.h"
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
+#include "progress/ProgressService.h"
+#include "progress/frmProgress.h"
 #include "shell/AccessSetup.h"
 #include "shell/ClickLabel.h"
 #include "shell/ProgramIcon.h"
@@ -126,6 +128,14 @@ frmMain::frmMain(const Services& services, QWidget* parent)
                           testScreen, resultsView, testOptions, objectives, this);
     connect(cmdStartTest2, &QPushButton::clicked, testRun, &TestRun::cmdStartTest2_Click);
     connect(memorize->cmdStartTest, &QPushButton::clicked, testRun, &TestRun::cmdStartTest_Click);
+    // The store is opened with the first answer or the first look at the Progress window.
+    progressService = new progress::ProgressService(
+        *m_svc.clock, [paths = m_svc.paths] { return paths->dataDir() + QStringLiteral("/progress.sqlite"); }, this);
+    connect(testRun, &TestRun::testStarted, progressService, &progress::ProgressService::beginTest);
+    connect(testRun, &TestRun::answerRecorded, progressService, &progress::ProgressService::recordAnswer);
+    connect(testRun, &TestRun::testEnded, progressService, &progress::ProgressService::endTest);
+    connect(progressService, &progress::ProgressService::problemChanged, testScreen, &TestScreen::showStoreProblem);
+    connect(resultsView->cmdProgress, &QPushButton::clicked, this, &frmMain::mnuProgress_Click);
     connect(cmdNav_1, &QPushButton::clicked, this, [this] { cmdNav_Click(1); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { modHelp::OpenDonatePage(*m_svc.browser); });
     connect(Label6, &ClickLabel::clicked, this, [this] { modHelp::OpenHomePage(*m_svc.browser); });
@@ -179,6 +189,7 @@ void frmMain::buildMenus()
             &frmMain::mnuTabGoals_Click);
     connect(action(mnuFile, "mnuTabSettings", QStringLiteral("Setings")), &QAction::triggered, this,
             &frmMain::mnuTabSettings_Click);
+    connect(action(mnuFile, "mnuProgress", tr("My &Progress")), &QAction::triggered, this, &frmMain::mnuProgress_Click);
     separator(mnuFile, "mnuFileSep");
     action(mnuFile, "mnuExit1", QStringLiteral("&Exit")); // has no action
 
@@ -298,6 +309,15 @@ void frmMain::mnuAbout_Click()
 {
     frmAbout about(this);
     about.exec();
+}
+
+void frmMain::mnuProgress_Click()
+{
+    if (!m_progressWindow) {
+        m_progressWindow = new frmProgress(m_svc, *progressService, this);
+        connect(m_progressWindow, &frmProgress::drillRequested, testRun, &TestRun::startDrill);
+    }
+    m_progressWindow->showWindow();
 }
 
 void frmMain::cmdNav_Click(int Index)

@@ -21,6 +21,10 @@ class TrayControl;
 class UserSettings;
 class TestRun;
 class TestScreen;
+class frmProgress;
+namespace progress {
+class ProgressService;
+}
 
 // The main window: five tabs on a forward-only path, the menus and the Co-Brand frame.
 class frmMain : public QMainWindow {
@@ -38,6 +42,8 @@ public:
     void mnuTabGoals_Click();
     void mnuTabSettings_Click();
     void mnuAbout_Click();
+    // "My Progress" (File menu and Results tab): the one Progress window, made on first use.
+    void mnuProgress_Click();
     void cmdNav_Click(int Index);
     void cmdSetOption_Click();
 
@@ -67,6 +73,8 @@ public:
     TestScreen* testScreen;
     ResultsView* resultsView;
     TestRun* testRun;
+    // Records every answer; read by the Progress window.
+    progress::ProgressService* progressService;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,5 +92,6 @@ private:
     Services m_svc;
     int m_currentTab = 0;
     TrayControl* m_tray;
+    frmProgress* m_progressWindow = nullptr;
     std::unique_ptr<UserSettings> m_settings;
 };

@@ -48,9 +48,13 @@ ResultsView::ResultsView(Dialogs* dialogs, QWidget* parent)
     Command5 = new QPushButton(QStringLiteral("Save Current Result"), this);
     Command5->setObjectName(QStringLiteral("Command5"));
 
+    cmdProgress = new QPushButton(tr("My Progress"), this);
+    cmdProgress->setObjectName(QStringLiteral("cmdProgress"));
+
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblResultInfo, 1);
     bottom->addWidget(Command5);
+    bottom->addWidget(cmdProgress);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtResult, 1);
     layout->addLayout(bottom);

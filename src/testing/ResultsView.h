@@ -25,6 +25,7 @@ public:
     QPlainTextEdit* txtResult;
     QLabel* lblResultInfo;
     QPushButton* Command5;
+    QPushButton* cmdProgress; // opens the Progress window
 
 private:
     Dialogs* m_dialogs;

@@ -116,7 +116,14 @@ TestScreen::TestScreen(Dialogs* dialogs, QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addLayout(card, 0);
     top->addWidget(areas, 1);
+    lblProgressStore = new QLabel(this);
+    lblProgressStore->setObjectName(QStringLiteral("lblProgressStore"));
+    lblProgressStore->setTextFormat(Qt::PlainText);
+    lblProgressStore->setWordWrap(true);
+    lblProgressStore->hide();
+
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lblProgressStore, 1);
     buttons->addStretch(1);
     buttons->addWidget(cmdNextQuestion);
     auto* layout = new QVBoxLayout(this);
@@ -258,4 +265,10 @@ void TestScreen::ShowQuestionPicture(modDB::Recordset& deck, bool reversed)
     modImageDB::LoadPictureFromField(picResult, deck, QStringLiteral("PictureData"));
     if (reversed)
         modImageDB::HalfTurn(picResult);
+}
+
+void TestScreen::showStoreProblem(const QString& text)
+{
+    lblProgressStore->setText(text);
+    lblProgressStore->setVisible(!text.isEmpty());
 }

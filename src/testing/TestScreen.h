@@ -45,6 +45,10 @@ public:
     // Deselects every option, without running any option's rule.
     void deselectAnswers();
 
+    // The progress file's trouble in a line of its own (hidden while there is none); the
+    // test goes on regardless.
+    void showStoreProblem(const QString& text);
+
     // Shows the current card of the rows in picResult, turned half a turn when reversed.
     void ShowQuestionPicture(modDB::Recordset& deck, bool reversed);
 
@@ -58,6 +62,7 @@ public:
     QLabel* lblMaxKeyword;
     std::array<QCheckBox*, 20> chkKeywords;
     QPushButton* cmdNextQuestion;
+    QLabel* lblProgressStore;
 
 private:
     void showDescription();

@@ -32,6 +32,7 @@ public:
     QVector<Message> messages;
     QStringList openAnswers;  // taken in order; an empty text cancels
     QStringList saveAnswers;
+    QList<bool> askAnswers;   // taken in order; none left answers No
     QStringList filters;      // every filter the program offered
     std::function<void(const Message&)> onMessage; // runs while the "box" is up
 
@@ -40,6 +41,12 @@ public:
         messages.push_back({text, caption, icon});
         if (onMessage)
             onMessage(messages.back());
+    }
+    // Recorded among the messages, with the question icon.
+    bool ask(QWidget* parent, const QString& text, const QString& caption) override
+    {
+        message(parent, text, caption, Icon::Question);
+        return !askAnswers.isEmpty() && askAnswers.takeFirst();
     }
     QString openFile(QWidget*, const QString& filter) override
     {
