@@ -19,7 +19,7 @@ endif()
 # between a signal's and a slot's arguments, and `+` on strings builds each result once.
 target_compile_definitions(lumenrest_options INTERFACE
   QT_NO_CAST_TO_ASCII QT_NO_URL_CAST_FROM_STRING QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
-  QT_USE_QSTRINGBUILDER)
+  QT_USE_QSTRINGBUILDER QT_NO_FOREACH)
 
 if(LUMENREST_SANITIZE OR LUMENREST_FUZZ)
   if(NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
