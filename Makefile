@@ -31,19 +31,19 @@ bench:
 	@scripts/run-benchmarks $(BUILD)
 
 test-asan: deps
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMENREST_SANITIZE=ON >/dev/null
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMENREST_SANITIZE=ON >/dev/null
 	@cmake --build build-asan -j$(JOBS)
 	cd build-asan && ctest --output-on-failure -j$(JOBS)
 
 # The fuzzer adds what it finds to its corpus folder: it works on a copy of the seeds.
 fuzz:
 	@scripts/install-deps --fuzz
-	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
 	  -DLUMENREST_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build build-fuzz -j$(JOBS) --target fuzz_goals
 	@corpus=$$(mktemp -d) && trap 'rm -rf "$$corpus"' EXIT && cp tests/fuzz/corpus/* "$$corpus"/ && \
 	  build-fuzz/fuzz/fuzz_goals -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
-	    -print_final_stats=1 -artifact_prefix=build-fuzz/ "$$corpus"
+	    -print_final_stats=1 -dict=tests/fuzz/goals.dict -artifact_prefix=build-fuzz/ "$$corpus"
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz
