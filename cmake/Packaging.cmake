@@ -8,7 +8,7 @@ include(GNUInstallDirs)
 set(LUMENREST_APP_ID com.vellacourt.Lumenrest)
 set(LUMENREST_PKGDIR lib/lumenrest)
 set(LUMENREST_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/lumenrest)
-set(LUMENREST_DIST ${CMAKE_BINARY_DIR}/dist)
+set(LUMENREST_DIST ${PROJECT_BINARY_DIR}/dist)
 
 # The package's changelog and the AppStream releases must name the version being built.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS dist/changelog dist/${LUMENREST_APP_ID}.metainfo.xml)
@@ -24,8 +24,8 @@ find_program(GZIP_EXECUTABLE gzip REQUIRED)
 
 # The icon theme tree, drawn by the same code that draws the program's window icon.
 add_executable(lumenrest-icons tools/makeicons.cpp)
-set_target_properties(lumenrest-icons PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
-target_link_libraries(lumenrest-icons PRIVATE lumenrest_core Qt6::Svg)
+set_target_properties(lumenrest-icons PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tools)
+target_link_libraries(lumenrest-icons PRIVATE lumenrest_core Qt6::Svg lumenrest_options)
 set(LUMENREST_ICON_FILES ${LUMENREST_DIST}/icons/hicolor/scalable/apps/${LUMENREST_APP_ID}.svg)
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND LUMENREST_ICON_FILES ${LUMENREST_DIST}/icons/hicolor/${size}x${size}/apps/${LUMENREST_APP_ID}.png)
@@ -43,9 +43,9 @@ set(LUMENREST_GZIPPED)
 foreach(name lumenrest.1 changelog)
   add_custom_command(
     OUTPUT ${LUMENREST_DIST}/${name}.gz
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/dist/${name} ${LUMENREST_DIST}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/dist/${name} ${LUMENREST_DIST}/${name}
     COMMAND ${GZIP_EXECUTABLE} -9nf ${LUMENREST_DIST}/${name}
-    DEPENDS ${CMAKE_SOURCE_DIR}/dist/${name}
+    DEPENDS ${PROJECT_SOURCE_DIR}/dist/${name}
     VERBATIM)
   list(APPEND LUMENREST_GZIPPED ${LUMENREST_DIST}/${name}.gz)
 endforeach()
@@ -54,7 +54,7 @@ add_custom_target(desktopfiles ALL DEPENDS ${LUMENREST_ICON_FILES} ${LUMENREST_G
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 install(TARGETS Lumenrest RUNTIME DESTINATION ${LUMENREST_PKGDIR})
-install(FILES ${CMAKE_BINARY_DIR}/bin/learn.dll DESTINATION ${LUMENREST_PKGDIR})
+install(FILES ${PROJECT_BINARY_DIR}/bin/learn.dll DESTINATION ${LUMENREST_PKGDIR})
 file(RELATIVE_PATH LUMENREST_LINK_TARGET /${CMAKE_INSTALL_BINDIR} /${LUMENREST_PKGDIR}/Lumenrest)
 install(CODE "
   set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/lumenrest\")
@@ -98,5 +98,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # translations at run time.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})
+set(CPACK_OUTPUT_FILE_PREFIX ${PROJECT_BINARY_DIR})
 include(CPack)

@@ -268,7 +268,7 @@ void frmPicEntry::seedKeywords()
                 keywords->setValue(QStringLiteral("ID"), int(row));
                 keywords->setValue(QStringLiteral("CardID"), int(card));
                 keywords->setValue(QStringLiteral("CardName"), name);
-                keywords->setValue(QStringLiteral("Keyword"), name + QLatin1Char(' ') + QString::number(k));
+                keywords->setValue(QStringLiteral("Keyword"), QString(name + QLatin1Char(' ') + QString::number(k)));
                 keywords->Update();
                 ++row;
             }
