@@ -130,7 +130,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     connect(memorize->cmdStartTest, &QPushButton::clicked, testRun, &TestRun::cmdStartTest_Click);
     // The store is opened with the first answer or the first look at the Progress window.
     progressService = new progress::ProgressService(
-        *m_svc.clock, [paths = m_svc.paths] { return paths->dataDir() + QStringLiteral("/progress.sqlite"); }, this);
+        *m_svc.clock, [paths = m_svc.paths]() -> QString { return paths->dataDir() + QStringLiteral("/progress.sqlite"); }, this);
     connect(testRun, &TestRun::testStarted, progressService, &progress::ProgressService::beginTest);
     connect(testRun, &TestRun::answerRecorded, progressService, &progress::ProgressService::recordAnswer);
     connect(testRun, &TestRun::testEnded, progressService, &progress::ProgressService::endTest);
