@@ -2,10 +2,11 @@
 # make test  - install what is missing, build and run every test
 # make bench - build and run the benchmarks
 # make package - build build/lumenrest_<version>_amd64.deb
+# make translations - bring translations/*.ts up to date with the sources
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: run test bench package deps configure build clean
+.PHONY: run test bench package translations deps configure build clean
 
 deps:
 	@scripts/install-deps
@@ -24,6 +25,9 @@ test: build
 
 package: build
 	@cmake --build $(BUILD) --target package
+
+translations: configure
+	@cmake --build $(BUILD) --target update_translations
 
 bench:
 	@scripts/install-deps --bench

@@ -1,5 +1,6 @@
 #include "progress/SaveWhole.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -13,7 +14,7 @@ bool saveWhole(const QString& path, const QByteArray& bytes, QString* error)
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
         return true;
     if (error)
-        *error = QStringLiteral("\"%1\" could not be written: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        *error = QCoreApplication::translate("SaveWhole", "\"%1\" could not be written: %2").arg(QDir::toNativeSeparators(path), file.errorString());
     file.cancelWriting();
     return false;
 }
