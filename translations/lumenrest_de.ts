@@ -628,6 +628,17 @@ Die Zieldatei wurde nicht verändert.</translation>
     </message>
 </context>
 <context>
+    <name>TestReport</name>
+    <message>
+        <source>%1 out of %2 questions correct</source>
+        <translation>%1 von %2 Fragen richtig</translation>
+    </message>
+    <message>
+        <source>%1/%2 choice(s) from %3 questions were correct</source>
+        <translation>%1 von %2 Schlüsselwörtern aus %3 Fragen richtig gewählt</translation>
+    </message>
+</context>
+<context>
     <name>TestRun</name>
     <message>
         <source>There are no cards to test: the chosen objectives select no card of the card database.</source>
