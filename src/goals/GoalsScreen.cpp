@@ -6,6 +6,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "progress/MemoryModel.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -409,4 +410,10 @@ bool GoalsScreen::writeGoals(const QSet<int>& except)
 void GoalsScreen::stop(const QString& text)
 {
     m_services.dialogs->message(this, text, kTitle, Dialogs::Icon::Critical);
+}
+
+void GoalsScreen::setMeasured(const progress::MemoryModel& model)
+{
+    ui.lblMeasured->setText(
+        tr("Cards known today: %1 of %2").arg(model.totals().known).arg(progress::MemoryModel::kCards));
 }

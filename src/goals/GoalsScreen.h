@@ -7,6 +7,9 @@
 #include <QWidget>
 
 class QTreeWidgetItem;
+namespace progress {
+class MemoryModel;
+}
 
 // The " My Personal Goal " tab: the goal list, the goal editor and the goal timer.
 // Every change is written to the goals file at once and the list is rebuilt from it.
@@ -21,6 +24,10 @@ public:
     // Lists the achieved goals, or the others, loads the first into the editor and runs
     // the goal timer.
     void DisplayGoals(bool AchivedGoals);
+
+    // Shows how many cards the tests say are known today. Called once the window is shown:
+    // the model comes from the progress store, which start-up never waits for.
+    void setMeasured(const progress::MemoryModel& model);
 
     // "Set New Goals" was pressed and no save has succeeded since.
     bool newGoalMode() const { return m_newGoalMode; }

@@ -132,6 +132,10 @@ void GoalsScreenUi::setupUi(QWidget* screen, const Clock& clock)
     timer->addWidget(
         caption(Frame3, "lblDaysRemainingCaption", QCoreApplication::translate("GoalsScreen", "Day(s) Remaining To Achieve Goal"), nullptr), 2, 0);
     timer->addWidget(lblDaysRemaining, 2, 1);
+    // What the tests measured, beside the learner's own percentage; filled once the window is up.
+    lblMeasured = new QLabel(Frame3);
+    lblMeasured->setObjectName(QStringLiteral("lblMeasured"));
+    timer->addWidget(lblMeasured, 3, 0, 1, 2);
     timer->setColumnStretch(1, 1);
     timer->setColumnMinimumWidth(0, 240);
 

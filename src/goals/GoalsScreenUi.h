@@ -34,6 +34,7 @@ struct GoalsScreenUi {
     QComboBox* Combo3 = nullptr;
     QLabel* lblDayCount = nullptr;
     QLabel* lblDaysRemaining = nullptr;
+    QLabel* lblMeasured = nullptr;
     QLabel* lblInfo = nullptr;
     QLabel* Label10 = nullptr;
 

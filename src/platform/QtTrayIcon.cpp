@@ -24,6 +24,7 @@ void QtTrayIcon::add(const QIcon& icon, const QString& tip)
                 break; // a single or middle click does nothing
             }
         });
+        connect(m_icon, &QSystemTrayIcon::messageClicked, this, &TrayIcon::messageClicked);
     }
     m_icon->setIcon(icon);
     m_icon->setToolTip(tip);
@@ -34,4 +35,10 @@ void QtTrayIcon::remove()
 {
     if (m_icon)
         m_icon->hide();
+}
+
+void QtTrayIcon::showMessage(const QString& title, const QString& text)
+{
+    if (m_icon && m_icon->isVisible())
+        m_icon->showMessage(title, text, QSystemTrayIcon::Information);
 }

@@ -12,6 +12,7 @@ public:
     bool isAvailable() const override;
     void add(const QIcon& icon, const QString& tip) override;
     void remove() override;
+    void showMessage(const QString& title, const QString& text) override;
 
 private:
     QSystemTrayIcon* m_icon = nullptr; // made on first use: looking for a tray host costs time

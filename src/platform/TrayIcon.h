@@ -13,8 +13,11 @@ public:
     virtual bool isAvailable() const = 0;
     virtual void add(const QIcon& icon, const QString& tip) = 0;
     virtual void remove() = 0;
+    // A short note beside the icon while it is shown; a click on it comes back as messageClicked().
+    virtual void showMessage(const QString& title, const QString& text) = 0;
 
 Q_SIGNALS:
     void doubleClicked();
     void contextRequested(const QPoint& globalPos);
+    void messageClicked();
 };

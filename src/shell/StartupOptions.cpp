@@ -7,6 +7,7 @@
 #include "platform/StartupRegistry.h"
 #include "platform/UiText.h"
 #include "shell/AppSettings.h"
+#include "shell/RemindDueBox.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -48,6 +49,7 @@ StartupOptions::StartupOptions(const Services& services, QWidget* parent)
     layout->addWidget(optRun);
     layout->addWidget(optDontRun);
     layout->addWidget(chkSysTray);
+    layout->addWidget(new RemindDueBox(m_svc, this));
     layout->addWidget(Label14);
     layout->addStretch(1);
 

@@ -46,6 +46,7 @@ bool TrayControl::MinimizeToTray()
     m_iconShown = true;
     m_window->setWindowState(m_window->windowState() | Qt::WindowMinimized);
     m_window->hide();
+    Q_EMIT iconAdded();
     return true;
 }
 

@@ -20,12 +20,18 @@ public:
     bool MinimizeToTray();
     // Harmless when no icon was added.
     void RemoveTrayIcon();
+    // The window is hidden behind the icon.
+    bool iconShown() const { return m_iconShown; }
     void mnuShow_Click();
     void mnuExit_Click();
 
     QMenu* mnuPopUp;
     QAction* mnuShow;
     QAction* mnuExit;
+
+Q_SIGNALS:
+    // The window has just been hidden behind the icon.
+    void iconAdded();
 
 private:
     void showPopUp(const QPoint& globalPos);

@@ -166,6 +166,7 @@ public:
     QIcon icon;
     int adds = 0;
     int removes = 0;
+    QStringList messages; // "title: text", in order
     bool isAvailable() const override { return available; }
     void add(const QIcon& i, const QString& t) override
     {
@@ -179,6 +180,7 @@ public:
         shown = false;
         ++removes;
     }
+    void showMessage(const QString& title, const QString& text) override { messages << title + ": " + text; }
 };
 
 // Every fake, wired into one Services bundle.

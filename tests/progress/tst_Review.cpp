@@ -1,0 +1,215 @@
+#include "goals/GoalsScreen.h"
+#include "progress/MemoryModel.h"
+#include "progress/ReviewPanel.h"
+#include "shell/DueReminder.h"
+#include "shell/StartupOptions.h"
+#include "shell/TrayControl.h"
+#include "support/Fakes.h"
+#include "support/Find.h"
+#include "support/TestMain.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+
+using namespace progress;
+
+namespace {
+const QDate kToday = FakeClock().date;
+
+AnswerRecord answer(int card, int daysAgo, bool right, int mistakenFor = 0)
+{
+    AnswerRecord a;
+    a.testId = 1;
+    a.answeredAt = QDateTime(kToday.addDays(-daysAgo), QTime(12, 0)).toUTC();
+    a.cardId = card;
+    a.score = right ? 1 : 0;
+    a.maxScore = 1;
+    a.mistakenFor = mistakenFor;
+    return a;
+}
+
+MemoryModel replayed(const QVector<AnswerRecord>& log)
+{
+    MemoryModel model;
+    model.replay(log, kToday);
+    return model;
+}
+
+// A card table without cards 40, 50 and 70, as after restoring a backup from another deck.
+QString cardName(int id)
+{
+    if (id == 19)
+        return QStringLiteral("The Moon");
+    if (id == 60)
+        return QStringLiteral("Nine of Swords");
+    return id == 40 || id == 50 || id == 70 ? QString() : QStringLiteral("Card %1").arg(id);
+}
+
+QList<int> clickFor(ReviewPanel& panel, const char* button)
+{
+    QSignalSpy spy(&panel, &ReviewPanel::drillRequested);
+    auto* b = find<QPushButton>(&panel, QLatin1String(button));
+    if (!b->isEnabled())
+        return {{-1}};
+    b->click();
+    return spy.size() == 1 ? spy.front().front().value<QList<int>>() : QList<int>{-2};
+}
+
+// The first whole number in a text.
+int numberIn(const QString& text)
+{
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("\\d+")).match(text);
+    return m.hasMatch() ? m.captured().toInt() : -1;
+}
+} // namespace
+
+class TestReview : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void dueCards()
+    {
+        ReviewPanel panel(cardName);
+        // 3: overdue for weeks; 5: forgotten today; 7: right today, not due; 40: not in the table.
+        panel.setModel(replayed({answer(3, 30, true), answer(40, 30, true), answer(7, 0, true), answer(5, 0, false)}));
+        QCOMPARE(numberIn(find<QPushButton>(&panel, "cmdReviewDue")->text()), 2);
+        QCOMPARE(clickFor(panel, "cmdReviewDue"), (QList<int>{3, 5}));
+
+        panel.setModel(replayed({answer(7, 0, true), answer(40, 30, true)}));
+        QCOMPARE(clickFor(panel, "cmdReviewDue"), QList<int>{-1});
+        QVERIFY(!find<QLabel>(&panel, "lblNextDue")->text().isEmpty());
+    }
+
+    void weakestTen()
+    {
+        // The longer since a right answer, the lower the recall chance today.
+        QVector<AnswerRecord> log;
+        for (int card = 1; card <= 12; ++card)
+            log << answer(card, card * 5, true);
+        log << answer(50, 100, true);
+        ReviewPanel panel(cardName);
+        panel.setModel(replayed(log));
+        QCOMPARE(clickFor(panel, "cmdPractiseWeak"), (QList<int>{12, 11, 10, 9, 8, 7, 6, 5, 4, 3}));
+
+        panel.setModel(replayed({answer(2, 1, true), answer(50, 1, false), answer(9, 20, true)}));
+        QCOMPARE(clickFor(panel, "cmdPractiseWeak"), (QList<int>{9, 2}));
+        panel.setModel(replayed({answer(50, 1, false)}));
+        QCOMPARE(clickFor(panel, "cmdPractiseWeak"), QList<int>{-1});
+    }
+
+    void confusedPairsBothWays()
+    {
+        ReviewPanel panel(cardName);
+        panel.setModel(replayed({answer(19, 3, false, 60), answer(60, 2, false, 19), answer(1, 2, false, 2),
+                                 answer(19, 1, false, 60), answer(60, 0, false, 19), answer(5, 0, false, 70)}));
+        auto* list = find<QListWidget>(&panel, "lstConfusions");
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("The Moon ↔ Nine of Swords — 4 times"));
+        QCOMPARE(clickFor(panel, "cmdPractisePair"), QList<int>{-1});
+
+        list->setCurrentRow(1);
+        QCOMPARE(clickFor(panel, "cmdPractisePair"), (QList<int>{1, 2}));
+        list->setCurrentRow(0);
+        QCOMPARE(clickFor(panel, "cmdPractisePair"), (QList<int>{19, 60}));
+        // A refresh keeps the pair selected.
+        panel.setModel(replayed({answer(60, 0, false, 19)}));
+        QCOMPARE(clickFor(panel, "cmdPractisePair"), (QList<int>{19, 60}));
+    }
+
+    void reminder_data()
+    {
+        QTest::addColumn<bool>("tray");
+        QTest::addColumn<QString>("remindDue");
+        QTest::addColumn<bool>("cardsDue");
+        QTest::addColumn<QString>("lastReminder");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("due") << true << QString() << true << QString() << true;
+        QTest::newRow("shown yesterday") << true << "True" << true << kToday.addDays(-1).toString(Qt::ISODate) << true;
+        QTest::newRow("unticked") << true << "False" << true << QString() << false;
+        QTest::newRow("nothing due") << true << "True" << false << QString() << false;
+        QTest::newRow("no tray") << false << "True" << true << QString() << false;
+        QTest::newRow("shown today") << true << "True" << true << kToday.toString(Qt::ISODate) << false;
+    }
+
+    void reminder()
+    {
+        QFETCH(bool, tray);
+        QFETCH(QString, remindDue);
+        QFETCH(bool, cardsDue);
+        QFETCH(QString, lastReminder);
+        QFETCH(bool, shown);
+        FakeServices fakes;
+        fakes.tray.available = tray;
+        const auto key = [&fakes](const char* k) { return FakeSettingsStore::path(fakes.paths.name, "Progress", k); };
+        if (!remindDue.isEmpty())
+            fakes.settings.values[key("RemindDue")] = remindDue;
+        if (!lastReminder.isEmpty())
+            fakes.settings.values[key("LastReminder")] = lastReminder;
+        QWidget window;
+        TrayControl control(&fakes.tray, &window);
+        const MemoryModel model = replayed({answer(4, 0, true), answer(8, cardsDue ? 0 : 1, cardsDue ? false : true)});
+        int modelReads = 0;
+        DueReminder reminder(fakes.services(), &control, [&]() -> const MemoryModel& {
+            ++modelReads;
+            return model;
+        });
+        QSignalSpy progress(&reminder, &DueReminder::progressRequested);
+
+        window.show();
+        control.MinimizeToTray();
+        QCOMPARE(modelReads, 0); // never during start-up
+        QCoreApplication::processEvents();
+        const QStringList expected = shown ? QStringList{"Lumenrest: 1 card is due for review"} : QStringList();
+        QCOMPARE(fakes.tray.messages, expected);
+        QCOMPARE(fakes.settings.writes.isEmpty(), !shown);
+        reminder.check(); // once a day
+        QCOMPARE(fakes.tray.messages, expected);
+        if (!shown)
+            return;
+
+        fakes.clock.date = kToday.addDays(1);
+        reminder.check();
+        QCOMPARE(fakes.tray.messages.size(), 2);
+        Q_EMIT fakes.tray.messageClicked();
+        QVERIFY(window.isVisible());
+        QVERIFY(!fakes.tray.shown);
+        QCOMPARE(progress.size(), 1);
+        fakes.clock.date = kToday.addDays(2);
+        reminder.check(); // back on the screen: no more notes
+        QCOMPARE(fakes.tray.messages.size(), 2);
+    }
+
+    void remindDueBoxKeepsItsOwnGroup()
+    {
+        FakeServices fakes;
+        const QString stored = FakeSettingsStore::path(fakes.paths.name, "Progress", "RemindDue");
+        fakes.settings.values[stored] = "False";
+        StartupOptions frame(fakes.services());
+        auto* box = find<QCheckBox>(&frame, "chkRemindDue");
+        QVERIFY(box->isChecked());
+        QVERIFY(fakes.settings.reads.isEmpty()); // nothing read before it is seen
+        frame.show();
+        QVERIFY(!box->isChecked());
+        box->setChecked(true);
+        QCOMPARE(fakes.settings.writes, QStringList{"RemindDue=True"});
+        QCOMPARE(fakes.settings.values.keys(), QStringList{stored});
+    }
+
+    void cardsKnownOnTheGoalsTab()
+    {
+        FakeServices fakes;
+        GoalsScreen screen(fakes.services());
+        auto* label = find<QLabel>(&screen, "lblMeasured");
+        QVERIFY(label->text().isEmpty());
+        // 1 and 2 known; 3 forgotten; 6 overdue.
+        screen.setMeasured(replayed({answer(1, 0, true), answer(2, 1, true), answer(3, 0, false), answer(6, 40, true)}));
+        QCOMPARE(numberIn(label->text()), 2);
+    }
+};
+
+LUMENREST_TEST_MAIN(TestReview)
+#include "tst_Review.moc"
