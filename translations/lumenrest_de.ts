@@ -32,6 +32,17 @@ Die zuvor gespeicherten Einstellungen bleiben unverändert.</translation>
     </message>
 </context>
 <context>
+    <name>DueReminder</name>
+    <message>
+        <source>1 card is due for review</source>
+        <translation>1 Karte ist zur Wiederholung fällig</translation>
+    </message>
+    <message>
+        <source>%1 cards are due for review</source>
+        <translation>%1 Karten sind zur Wiederholung fällig</translation>
+    </message>
+</context>
+<context>
     <name>GoalTimer</name>
     <message>
         <source>Your goal starting date has been set for the future</source>
@@ -258,6 +269,10 @@ Die Zieldatei wurde nicht verändert.</translation>
         <source>Mark Selected Goals As Achieved</source>
         <translation>Ausgewählte Ziele als erreicht markieren</translation>
     </message>
+    <message>
+        <source>Cards known today: %1 of %2</source>
+        <translation>Heute beherrschte Karten: %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcuts</name>
@@ -463,6 +478,13 @@ Die Zieldatei wurde nicht verändert.</translation>
     <message>
         <source>Program icon</source>
         <translation>Programmsymbol</translation>
+    </message>
+</context>
+<context>
+    <name>RemindDueBox</name>
+    <message>
+        <source>Remind me when cards are due</source>
+        <translation>Erinnern, wenn Karten fällig sind</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1071,57 @@ Bitte entfernen Sie zuerst ein Häkchen, bevor Sie ein weiteres Schlüsselwort w
     <message>
         <source>The backup could not be moved to &quot;%1&quot;.</source>
         <translation>Die Sicherung konnte nicht nach „%1“ verschoben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>progress::ReviewPanel</name>
+    <message>
+        <source>Practise Weakest Cards</source>
+        <translation>Schwächste Karten üben</translation>
+    </message>
+    <message>
+        <source>Cards you mix up:</source>
+        <translation>Karten, die Sie verwechseln:</translation>
+    </message>
+    <message>
+        <source>Practise This Pair</source>
+        <translation>Dieses Paar üben</translation>
+    </message>
+    <message>
+        <source>Review Due Cards (%1)</source>
+        <translation>Fällige Karten wiederholen (%1)</translation>
+    </message>
+    <message>
+        <source>Nothing Due Today</source>
+        <translation>Heute nichts fällig</translation>
+    </message>
+    <message>
+        <source>Cards fall due for review once you have been tested on them.</source>
+        <translation>Karten werden zur Wiederholung fällig, sobald Sie zu ihnen getestet wurden.</translation>
+    </message>
+    <message>
+        <source>Cards are due for review today.</source>
+        <translation>Heute sind Karten zur Wiederholung fällig.</translation>
+    </message>
+    <message>
+        <source>The next card falls due tomorrow.</source>
+        <translation>Die nächste Karte wird morgen fällig.</translation>
+    </message>
+    <message>
+        <source>The next card falls due on %1, in %2 days.</source>
+        <translation>Die nächste Karte wird am %1 fällig, in %2 Tagen.</translation>
+    </message>
+    <message>
+        <source>%1 ↔ %2</source>
+        <translation>%1 ↔ %2</translation>
+    </message>
+    <message>
+        <source>%1 — once</source>
+        <translation>%1 — einmal</translation>
+    </message>
+    <message>
+        <source>%1 — %2 times</source>
+        <translation>%1 — %2-mal</translation>
     </message>
 </context>
 </TS>
