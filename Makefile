@@ -4,11 +4,12 @@
 # make package - build build/lumenrest_<version>_amd64.deb
 # make test-asan - build and run every test under AddressSanitizer + UBSan (in build-asan)
 # make fuzz  - build the goals reader's fuzzer with clang (in build-fuzz), run it FUZZ_SECONDS
+# make translations - bring translations/*.ts up to date with the sources
 BUILD ?= build
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test bench package deps configure build clean test-asan fuzz
+.PHONY: run test bench package translations deps configure build clean test-asan fuzz
 
 deps:
 	@scripts/install-deps
@@ -27,6 +28,9 @@ test: build
 
 package: build
 	@cmake --build $(BUILD) --target package
+
+translations: configure
+	@cmake --build $(BUILD) --target update_translations
 
 bench:
 	@scripts/install-deps --bench

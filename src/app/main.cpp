@@ -12,12 +12,25 @@
 #include "shell/frmMain.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdlib>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The interface in the user's language where we have it (embedded under :/i18n), with
+    // Qt's own buttons and context menus in the same language; English otherwise, never a mix.
+    QTranslator translator;
+    QTranslator qtTranslator;
+    if (translator.load(QLocale::system(), QStringLiteral("lumenrest"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        QApplication::installTranslator(&translator);
+        if (qtTranslator.load(QLocale(translator.language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(&qtTranslator);
+    }
     QtAppPaths paths;
     QApplication::setOrganizationName(QStringLiteral("Vellacourt"));
     QApplication::setApplicationName(paths.baseName());

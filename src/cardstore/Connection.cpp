@@ -3,6 +3,7 @@
 #include "cardstore/SqliteSupport.h"
 #include "cardstore/modDB.h"
 
+#include <QCoreApplication>
 #include <sqlite3.h>
 
 #include <QDir>
@@ -24,9 +25,9 @@ Connection::Connection(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        fail(QStringLiteral("The card database \"%1\" was not found.").arg(QDir::toNativeSeparators(path)));
+        fail(QCoreApplication::translate("modDB", "The card database \"%1\" was not found.").arg(QDir::toNativeSeparators(path)));
     if (info.isDir())
-        fail(QStringLiteral("The card database \"%1\" is a folder, not a file.").arg(QDir::toNativeSeparators(path)));
+        fail(QCoreApplication::translate("modDB", "The card database \"%1\" is a folder, not a file.").arg(QDir::toNativeSeparators(path)));
 
     const QByteArray native = QFile::encodeName(path);
     int rc = sqlite3_open_v2(native.constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
@@ -45,7 +46,7 @@ Connection::Connection(const QString& path)
         const QString reason = sqliteMessage(m_db, rc);
         sqlite3_close(m_db);
         m_db = nullptr;
-        fail(QStringLiteral("The card database \"%1\" could not be opened. %2")
+        fail(QCoreApplication::translate("modDB", "The card database \"%1\" could not be opened. %2")
                  .arg(QDir::toNativeSeparators(path), reason),
              rc);
     }
@@ -63,11 +64,11 @@ Connection::Connection(const QString& path, Plain plain)
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        const QString reason = rc == SQLITE_NOTADB ? QStringLiteral("The file is damaged or is not a database.")
+        const QString reason = rc == SQLITE_NOTADB ? QCoreApplication::translate("modDB", "The file is damaged or is not a database.")
                                                    : sqliteMessage(m_db, rc);
         sqlite3_close(m_db);
         m_db = nullptr;
-        fail(QStringLiteral("The database \"%1\" could not be opened. %2").arg(QDir::toNativeSeparators(path), reason),
+        fail(QCoreApplication::translate("modDB", "The database \"%1\" could not be opened. %2").arg(QDir::toNativeSeparators(path), reason),
              rc);
     }
     ++g_connections;
@@ -88,7 +89,7 @@ void Connection::execute(const QString& sql)
     if (rc != SQLITE_OK) {
         const QString reason = error ? QString::fromUtf8(error) : sqliteMessage(m_db, rc);
         sqlite3_free(error);
-        fail(QStringLiteral("The card database could not run \"%1\": %2").arg(sql, reason), rc);
+        fail(QCoreApplication::translate("modDB", "The card database could not run \"%1\": %2").arg(sql, reason), rc);
     }
 }
 
@@ -101,7 +102,7 @@ void Connection::run(const QString& sql, const QVariantList& params)
     while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE)
-        fail(QStringLiteral("The database could not run \"%1\": %2").arg(sql, sqliteMessage(m_db, rc)), rc);
+        fail(QCoreApplication::translate("modDB", "The database could not run \"%1\": %2").arg(sql, sqliteMessage(m_db, rc)), rc);
 }
 
 QVariant Connection::value(const QString& sql, const QVariantList& params)
@@ -113,7 +114,7 @@ QVariant Connection::value(const QString& sql, const QVariantList& params)
     if (rc == SQLITE_ROW)
         return columnValue(stmt.get(), 0);
     if (rc != SQLITE_DONE)
-        fail(QStringLiteral("The database could not run \"%1\": %2").arg(sql, sqliteMessage(m_db, rc)), rc);
+        fail(QCoreApplication::translate("modDB", "The database could not run \"%1\": %2").arg(sql, sqliteMessage(m_db, rc)), rc);
     return QVariant();
 }
 

@@ -3,6 +3,7 @@
 #include "cardstore/SqliteSupport.h"
 #include "cardstore/modDB.h"
 
+#include <QCoreApplication>
 #include <sqlite3.h>
 
 #include <QRegularExpression>
@@ -22,7 +23,7 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& sql)
     : m_connection(std::move(connection))
 {
     if (!m_connection)
-        fail(QStringLiteral("The card database is not open."));
+        fail(QCoreApplication::translate("modDB", "The card database is not open."));
     static const QRegularExpression fromTable(QStringLiteral("\\bFROM\\s+\\[?(\\w+)"),
                                               QRegularExpression::CaseInsensitiveOption);
     m_table = fromTable.match(sql).captured(1);
@@ -42,7 +43,7 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& sql)
         m_rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE)
-        fail(QStringLiteral("The card database could not read the rows of \"%1\": %2")
+        fail(QCoreApplication::translate("modDB", "The card database could not read the rows of \"%1\": %2")
                  .arg(sql, sqliteMessage(m_connection->handle(), rc)));
 
     m_appendStarted.fill(false, columns);
@@ -99,7 +100,7 @@ void Recordset::setFilter(const QString& filter)
     const QRegularExpressionMatch match = idFilter.match(filter);
     // A refused filter leaves the rows as they were.
     if (!all && !match.hasMatch())
-        fail(QStringLiteral("The filter \"%1\" is not supported.").arg(filter));
+        fail(QCoreApplication::translate("modDB", "The filter \"%1\" is not supported.").arg(filter));
     // Worked out aside: a filter on rows without an ID column throws before anything changes.
     QVector<int> visible;
     if (all) {
@@ -123,7 +124,7 @@ int Recordset::column(const QString& name) const
     for (int i = 0; i < m_columns.size(); ++i)
         if (m_columns[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;
-    fail(QStringLiteral("The field \"%1\" does not exist in the rows of %2.").arg(name, m_table));
+    fail(QCoreApplication::translate("modDB", "The field \"%1\" does not exist in the rows of %2.").arg(name, m_table));
 }
 
 bool Recordset::hasField(const QString& name) const
@@ -134,7 +135,7 @@ bool Recordset::hasField(const QString& name) const
 Recordset::Row& Recordset::currentRow()
 {
     if (BOF() || AtEOF())
-        fail(QStringLiteral("There is no current row in %1.").arg(m_table));
+        fail(QCoreApplication::translate("modDB", "There is no current row in %1.").arg(m_table));
     return m_rows[m_visible[m_pos]];
 }
 
@@ -212,7 +213,7 @@ void Recordset::Update()
 {
     Row& row = currentRow();
     if (m_table.isEmpty())
-        fail(QStringLiteral("These rows cannot be saved: the query names no table."));
+        fail(QCoreApplication::translate("modDB", "These rows cannot be saved: the query names no table."));
     QStringList names;
     QVector<QVariant> values;
     for (int i = 0; i < m_columns.size(); ++i) {
@@ -248,11 +249,11 @@ void Recordset::Update()
         bindValue(stmt.get(), i + 1, values[i]);
     const int rc = sqlite3_step(stmt.get());
     if (rc != SQLITE_DONE)
-        fail(QStringLiteral("The card database could not save the row: %1").arg(sqliteMessage(db, rc)));
+        fail(QCoreApplication::translate("modDB", "The card database could not save the row: %1").arg(sqliteMessage(db, rc)));
     // A row that another program deleted, or one without an ID, would otherwise be "saved"
     // without a trace.
     if (sqlite3_changes(db) != 1)
-        fail(QStringLiteral("The card database could not save the row: it is no longer in %1.").arg(m_table));
+        fail(QCoreApplication::translate("modDB", "The card database could not save the row: it is no longer in %1.").arg(m_table));
     if (row.isNew && hasField(QStringLiteral("ID"))) {
         // Later saves of this row find it by the ID the database gave it.
         QVariant& id = row.values[column(QStringLiteral("ID"))];

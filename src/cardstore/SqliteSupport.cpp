@@ -2,6 +2,7 @@
 
 #include "cardstore/DbError.h"
 
+#include <QCoreApplication>
 #include <sqlite3.h>
 
 namespace modDB::detail {
@@ -9,7 +10,7 @@ namespace modDB::detail {
 QString sqliteMessage(sqlite3* db, int code)
 {
     if (code == SQLITE_NOTADB)
-        return QStringLiteral("The file is damaged, is not a card database, or was made with another key.");
+        return QCoreApplication::translate("modDB", "The file is damaged, is not a card database, or was made with another key.");
     if (db)
         return QString::fromUtf8(sqlite3_errmsg(db));
     return QString::fromUtf8(sqlite3_errstr(code));
@@ -74,7 +75,7 @@ void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value)
 {
     const int rc = bindAny(stmt, index, value);
     if (rc != SQLITE_OK)
-        fail(QStringLiteral("The card database could not take value %1 of the row: %2")
+        fail(QCoreApplication::translate("modDB", "The card database could not take value %1 of the row: %2")
                  .arg(index)
                  .arg(sqliteMessage(nullptr, rc)));
 }
@@ -89,7 +90,7 @@ Statement::Statement(sqlite3* db, const QString& sql)
     const QByteArray utf8 = sql.toUtf8();
     const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr);
     if (rc != SQLITE_OK)
-        fail(QStringLiteral("The database could not run the query \"%1\": %2").arg(sql, sqliteMessage(db, rc)),
+        fail(QCoreApplication::translate("modDB", "The database could not run the query \"%1\": %2").arg(sql, sqliteMessage(db, rc)),
              rc);
 }
 

@@ -1,5 +1,6 @@
 #include "cardstore/modDB.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace modDB {
@@ -66,7 +67,7 @@ void RequireCardFields(const Recordset& deck, const QString& path)
 {
     for (const char* field : {"ID", "Name", "NormalMeaning", "ReversedMeaning"})
         if (!deck.hasField(QLatin1String(field)))
-            throw DbError(QStringLiteral("The card database \"%1\" cannot be used: its card table has no column \"%2\".")
+            throw DbError(QCoreApplication::translate("modDB", "The card database \"%1\" cannot be used: its card table has no column \"%2\".")
                               .arg(QDir::toNativeSeparators(path), QLatin1String(field))
                               .toStdString());
 }

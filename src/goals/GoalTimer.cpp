@@ -1,5 +1,7 @@
 #include "goals/GoalTimer.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 #include <cmath>
 
@@ -12,15 +14,15 @@ GoalTimer::Result GoalTimer::Compute(const QDate& starting, const QDate& ending,
     const qint64 totalDays = starting.daysTo(ending);
     const qint64 elapsedDays = starting.daysTo(today);
     if (elapsedDays < 0) {
-        r.info = QStringLiteral("Your goal starting date has been set for the future");
+        r.info = QCoreApplication::translate("GoalTimer", "Your goal starting date has been set for the future");
         return r;
     }
     if (totalDays <= 0)
         return r;
     if (editorOpen)
         r.daysRemaining = QString::number(today.daysTo(ending));
-    r.info = QStringLiteral("You should have achieved ") + FormatPercentage(DuePercentage(totalDays, elapsedDays), locale)
-        + QStringLiteral("%. You have actually achieved ") + QString::number(achievedPercentage) + u'%';
+    r.info = QCoreApplication::translate("GoalTimer", "You should have achieved %1%. You have actually achieved %2%")
+                 .arg(FormatPercentage(DuePercentage(totalDays, elapsedDays), locale), QString::number(achievedPercentage));
     return r;
 }
 

@@ -1,6 +1,7 @@
 #include "goals/GoalsFormat.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QStringEncoder>
 #include <QUtf8StringView>
 
@@ -35,12 +36,12 @@ struct Field {
 };
 
 constexpr Field kFields[6] = {
-    {Kind::Text, "the goal name"},
-    {Kind::Date, "the starting date"},
-    {Kind::Date, "the ending date"},
-    {Kind::Text, "the description"},
-    {Kind::Boolean, "the achieved mark"},
-    {Kind::Integer, "the achieved percentage"},
+    {Kind::Text, QT_TRANSLATE_NOOP("GoalsFormat", "the goal name")},
+    {Kind::Date, QT_TRANSLATE_NOOP("GoalsFormat", "the starting date")},
+    {Kind::Date, QT_TRANSLATE_NOOP("GoalsFormat", "the ending date")},
+    {Kind::Text, QT_TRANSLATE_NOOP("GoalsFormat", "the description")},
+    {Kind::Boolean, QT_TRANSLATE_NOOP("GoalsFormat", "the achieved mark")},
+    {Kind::Integer, QT_TRANSLATE_NOOP("GoalsFormat", "the achieved percentage")},
 };
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -124,7 +125,8 @@ public:
             skipBlanks();
             if (f < 5) {
                 if (m_i >= m_s.size() || m_s[m_i] != ',') {
-                    fault = QStringLiteral("a comma was expected after %1").arg(QLatin1String(kFields[f].name));
+                    fault = QCoreApplication::translate("GoalsFormat", "a comma was expected after %1")
+                                .arg(QCoreApplication::translate("GoalsFormat", kFields[f].name));
                     return false;
                 }
                 ++m_i;
@@ -135,7 +137,7 @@ public:
                 if (m_i < m_s.size() && m_s[m_i] == '\n')
                     ++m_i;
                 else if (m_s[m_i - 1] != '\r') {
-                    fault = QStringLiteral("the line goes on after the achieved percentage");
+                    fault = QCoreApplication::translate("GoalsFormat", "the line goes on after the achieved percentage");
                     return false;
                 }
             }
@@ -195,12 +197,12 @@ private:
 
     bool field(int f, Goal& g, QString& fault)
     {
-        const auto name = [f] { return QLatin1String(kFields[f].name); };
+        const auto name = [f] { return QCoreApplication::translate("GoalsFormat", kFields[f].name); };
         QByteArrayView inside;
         switch (kFields[f].kind) {
         case Kind::Text:
             if (!enclosed('"', &inside)) {
-                fault = QStringLiteral("%1 is not enclosed in double quotes").arg(name());
+                fault = QCoreApplication::translate("GoalsFormat", "%1 is not enclosed in double quotes").arg(name());
                 return false;
             }
             (f == 0 ? g.GoalName : g.GoalDesc) = text(inside);
@@ -210,7 +212,7 @@ private:
             if (enclosed('#', &inside))
                 d = toDate(trimmed(inside));
             if (!d.isValid()) {
-                fault = QStringLiteral("%1 is not a date such as #2024-03-01#").arg(name());
+                fault = QCoreApplication::translate("GoalsFormat", "%1 is not a date such as #2024-03-01#").arg(name());
                 return false;
             }
             (f == 1 ? g.StartingDate : g.EndingDate) = d;
@@ -224,7 +226,7 @@ private:
                     return true;
                 }
             }
-            fault = QStringLiteral("%1 is neither #TRUE# nor #FALSE#").arg(name());
+            fault = QCoreApplication::translate("GoalsFormat", "%1 is neither #TRUE# nor #FALSE#").arg(name());
             return false;
         case Kind::Integer: {
             qsizetype end = m_i;
@@ -232,7 +234,7 @@ private:
                 ++end;
             int value = 0;
             if (!toNumber(trimmed(m_s.sliced(m_i, end - m_i)), 3, &value) || value > 100) {
-                fault = QStringLiteral("%1 is not a whole number from 0 to 100").arg(name());
+                fault = QCoreApplication::translate("GoalsFormat", "%1 is not a whole number from 0 to 100").arg(name());
                 return false;
             }
             g.AchievedPercentage = qint16(value);
@@ -354,14 +356,14 @@ Parsed parse(const QByteArray& bytes)
 QString problemWith(const Goal& g)
 {
     if (g.GoalName.contains(u'"') || g.GoalDesc.contains(u'"'))
-        return QStringLiteral("the goal \"%1\" contains a double quote, which the goals file cannot hold")
+        return QCoreApplication::translate("GoalsFormat", "the goal \"%1\" contains a double quote, which the goals file cannot hold")
             .arg(QString(g.GoalName).replace(u'"', u'\''));
     for (const QDate& d : {g.StartingDate, g.EndingDate}) {
         if (!d.isValid() || d.year() < 1 || d.year() > 9999)
-            return QStringLiteral("the goal \"%1\" has no date the goals file can hold").arg(g.GoalName);
+            return QCoreApplication::translate("GoalsFormat", "the goal \"%1\" has no date the goals file can hold").arg(g.GoalName);
     }
     if (g.AchievedPercentage < 0 || g.AchievedPercentage > 100)
-        return QStringLiteral("the goal \"%1\" has an achieved percentage outside 0 to 100").arg(g.GoalName);
+        return QCoreApplication::translate("GoalsFormat", "the goal \"%1\" has an achieved percentage outside 0 to 100").arg(g.GoalName);
     return {};
 }
 

@@ -10,6 +10,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -75,7 +76,7 @@ QString rowText(const QString& name)
 {
     if (name.size() <= kLongestRowText)
         return name;
-    return name.left(kLongestRowText) + QStringLiteral("… (name cut here for the list)");
+    return name.left(kLongestRowText) + QCoreApplication::translate("GoalsScreen", "… (name cut here for the list)");
 }
 }
 
@@ -203,21 +204,21 @@ void GoalsScreen::cmdSaveGoals_Click()
     const QDate starting = ui.mydtpStartingDate->Value();
     const QDate ending = ui.mydtpEndingDate->Value();
     if (starting.daysTo(ending) <= 0)
-        return stop(QStringLiteral("Starting date can't be same or later than ending date."));
+        return stop(tr("Starting date can't be same or later than ending date."));
     const QString name = ui.txtGoalName->text();
     if (name.isEmpty())
-        return stop(QStringLiteral("Goal name can't be blank."));
+        return stop(tr("Goal name can't be blank."));
     const QString desc = editorText(ui.txtGoalDesc);
     // The goals file has no way to hold a double quote inside a text.
     if (name.contains(u'"') || desc.contains(u'"'))
-        return stop(QStringLiteral("Goal name and description can't contain double quotes (\")."));
+        return stop(tr("Goal name and description can't contain double quotes (\")."));
 
     int index = -1;
     if (!m_newGoalMode) {
         const QList<QTreeWidgetItem*> selected = ui.ListView1->selectedItems();
         index = selected.isEmpty() ? m_editorGoal : goalIndexFromKey(selected.first());
         if (index < 0 || index >= Goals.size())
-            return stop(QStringLiteral("Choose the goal to update in the list, or press \"Set New Goals\"."));
+            return stop(tr("Choose the goal to update in the list, or press \"Set New Goals\"."));
     }
 
     const QList<Goal> before = Goals;
@@ -362,25 +363,25 @@ void GoalsScreen::readGoals()
     const bool sameFile = QFileInfo(path) == QFileInfo(modGoals::goalsFilePath(*m_services.paths));
     m_writeRefusal.clear();
     if (r.status == Status::Malformed) {
-        QString text = QStringLiteral("Part of the goals file \"%1\" could not be read: from line %2 on, %3.\n\n")
+        QString text = tr("Part of the goals file \"%1\" could not be read: from line %2 on, %3.\n\n")
                            .arg(nativePath(path), QString::number(r.faultLine), r.fault);
-        text += Goals.isEmpty() ? QStringLiteral("No goal could be read before that line.")
-                                : QStringLiteral("The %1 goal(s) before that line are shown.").arg(Goals.size());
+        text += Goals.isEmpty() ? tr("No goal could be read before that line.")
+                                : tr("The %n goal(s) before that line are shown.", nullptr, int(Goals.size()));
         if (!r.backupPath.isEmpty()) {
-            text += QStringLiteral("\n\nThe original file was kept as \"%1\".").arg(nativePath(r.backupPath));
+            text += tr("\n\nThe original file was kept as \"%1\".").arg(nativePath(r.backupPath));
         } else {
-            text += QStringLiteral("\n\nNo copy of the original file could be kept (%1).").arg(r.backupError);
+            text += tr("\n\nNo copy of the original file could be kept (%1).").arg(r.backupError);
             if (sameFile) {
-                text += QStringLiteral(" So that nothing is lost, your goals will not be saved over it.");
-                m_writeRefusal = QStringLiteral("the goals file could not be read whole and no copy of it could be kept");
+                text += tr(" So that nothing is lost, your goals will not be saved over it.");
+                m_writeRefusal = tr("the goals file could not be read whole and no copy of it could be kept");
             }
         }
         m_services.dialogs->message(this, text, kTitle, Dialogs::Icon::Exclamation);
     } else if (r.status == Status::ReadError) {
-        QString text = QStringLiteral("The goals file \"%1\" could not be read: %2.").arg(nativePath(path), r.error);
+        QString text = tr("The goals file \"%1\" could not be read: %2.").arg(nativePath(path), r.error);
         if (sameFile) {
-            text += QStringLiteral("\n\nSo that nothing is lost, your goals will not be saved over it.");
-            m_writeRefusal = QStringLiteral("the goals file could not be read");
+            text += tr("\n\nSo that nothing is lost, your goals will not be saved over it.");
+            m_writeRefusal = tr("the goals file could not be read");
         }
         m_services.dialogs->message(this, text, kTitle, Dialogs::Icon::Critical);
     }
@@ -399,7 +400,7 @@ bool GoalsScreen::writeGoals(const QSet<int>& except)
     if (!r.ok) {
         m_services.dialogs->message(
             this,
-            QStringLiteral("Your goals could not be saved to \"%1\": %2.\n\nThe goals file was not changed.")
+            tr("Your goals could not be saved to \"%1\": %2.\n\nThe goals file was not changed.")
                 .arg(nativePath(path), r.error),
             kTitle, Dialogs::Icon::Critical);
     }

@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -44,7 +45,7 @@ void GoalsScreenUi::setupUi(QWidget* screen, const Clock& clock)
     ListView1 = new QTreeWidget(screen);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setColumnCount(2);
-    ListView1->setHeaderLabels({QStringLiteral("Goals"), QString()});
+    ListView1->setHeaderLabels({QCoreApplication::translate("GoalsScreen", "Goals"), QString()});
     // The second column holds each row's goal index: kept for the program, not shown.
     ListView1->setColumnHidden(1, true);
     ListView1->setRootIsDecorated(false);
@@ -59,7 +60,7 @@ void GoalsScreenUi::setupUi(QWidget* screen, const Clock& clock)
     optGoalsToggle->setObjectName(QStringLiteral("optGoalsToggle"));
     optGoalsToggle->setFixedSize(217, 27); // 3255 x 405 twips
     optGoalsGroup = new QButtonGroup(screen);
-    const QString viewCaptions[2] = {QStringLiteral("View Current Goals"), QStringLiteral("View Achieved Goals")};
+    const QString viewCaptions[2] = {QCoreApplication::translate("GoalsScreen", "View Current Goals"), QCoreApplication::translate("GoalsScreen", "View Achieved Goals")};
     for (int i = 0; i < 2; ++i) {
         optGoals[i] = new QRadioButton(viewCaptions[i], optGoalsToggle);
         optGoals[i]->setObjectName(QStringLiteral("optGoals_%1").arg(i));
@@ -70,7 +71,7 @@ void GoalsScreenUi::setupUi(QWidget* screen, const Clock& clock)
     optGoals[0]->setChecked(true);
     optGoalsToggle->setCurrentWidget(optGoals[1]);
 
-    Label10 = new WrapLabel(QStringLiteral(
+    Label10 = new WrapLabel(QCoreApplication::translate("GoalsScreen",
         "It is important to set goals and targets to be able to see and measure your achievements. This seemingly "
         "small task will yield tremendous results, when taken seriously. Setting goals will help you keep a clear, "
         "focussed and dedicated mindset towards fulfilling your aims in life. "), screen);
@@ -98,20 +99,20 @@ void GoalsScreenUi::setupUi(QWidget* screen, const Clock& clock)
     mydtpEndingDate->setObjectName(QStringLiteral("mydtpEndingDate"));
 
     auto* editor = new QGridLayout;
-    editor->addWidget(caption(screen, "lblGoalNameCaption", QStringLiteral("Name Of Goal"), txtGoalName), 0, 0);
+    editor->addWidget(caption(screen, "lblGoalNameCaption", QCoreApplication::translate("GoalsScreen", "Name Of Goal"), txtGoalName), 0, 0);
     editor->addWidget(txtGoalName, 0, 1);
-    editor->addWidget(caption(screen, "lblGoalDescCaption", QStringLiteral("Description Of Goal"), txtGoalDesc), 1, 0,
+    editor->addWidget(caption(screen, "lblGoalDescCaption", QCoreApplication::translate("GoalsScreen", "Description Of Goal"), txtGoalDesc), 1, 0,
                       Qt::AlignTop);
     editor->addWidget(txtGoalDesc, 1, 1);
-    editor->addWidget(caption(screen, "lblStartingDateCaption", QStringLiteral("Goal Starting Date:"), mydtpStartingDate),
+    editor->addWidget(caption(screen, "lblStartingDateCaption", QCoreApplication::translate("GoalsScreen", "Goal Starting Date:"), mydtpStartingDate),
                       2, 0);
     editor->addWidget(mydtpStartingDate, 2, 1, Qt::AlignLeft);
-    editor->addWidget(caption(screen, "lblEndingDateCaption", QStringLiteral("Goal Ending Date:"), mydtpEndingDate), 3, 0);
+    editor->addWidget(caption(screen, "lblEndingDateCaption", QCoreApplication::translate("GoalsScreen", "Goal Ending Date:"), mydtpEndingDate), 3, 0);
     editor->addWidget(mydtpEndingDate, 3, 1, Qt::AlignLeft);
     editor->setColumnStretch(1, 1);
     editor->setRowStretch(1, 1);
 
-    Frame3 = new QGroupBox(QStringLiteral("Goal Timer"), screen);
+    Frame3 = new QGroupBox(QCoreApplication::translate("GoalsScreen", "Goal Timer"), screen);
     Frame3->setObjectName(QStringLiteral("Frame3"));
     Combo3 = new QComboBox(Frame3);
     Combo3->setObjectName(QStringLiteral("Combo3"));
@@ -123,13 +124,13 @@ void GoalsScreenUi::setupUi(QWidget* screen, const Clock& clock)
     lblDaysRemaining = new QLabel(Frame3);
     lblDaysRemaining->setObjectName(QStringLiteral("lblDaysRemaining"));
     auto* timer = new QGridLayout(Frame3);
-    timer->addWidget(caption(Frame3, "lblPercentageCaption", QStringLiteral("Select  Achieved Percentage Of Goal"), Combo3),
+    timer->addWidget(caption(Frame3, "lblPercentageCaption", QCoreApplication::translate("GoalsScreen", "Select  Achieved Percentage Of Goal"), Combo3),
                      0, 0);
     timer->addWidget(Combo3, 0, 1, Qt::AlignLeft);
-    timer->addWidget(caption(Frame3, "lblDayCountCaption", QStringLiteral("Total Day(s) To Achieve Goal"), nullptr), 1, 0);
+    timer->addWidget(caption(Frame3, "lblDayCountCaption", QCoreApplication::translate("GoalsScreen", "Total Day(s) To Achieve Goal"), nullptr), 1, 0);
     timer->addWidget(lblDayCount, 1, 1);
     timer->addWidget(
-        caption(Frame3, "lblDaysRemainingCaption", QStringLiteral("Day(s) Remaining To Achieve Goal"), nullptr), 2, 0);
+        caption(Frame3, "lblDaysRemainingCaption", QCoreApplication::translate("GoalsScreen", "Day(s) Remaining To Achieve Goal"), nullptr), 2, 0);
     timer->addWidget(lblDaysRemaining, 2, 1);
     // What the tests measured, beside the learner's own percentage; filled once the window is up.
     lblMeasured = new QLabel(Frame3);
@@ -144,10 +145,10 @@ void GoalsScreenUi::setupUi(QWidget* screen, const Clock& clock)
     lblInfo->setMinimumHeight(lblInfo->fontMetrics().lineSpacing() * 2);
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    cmdNewGoal = button(screen, "cmdNewGoal", QStringLiteral("Set New Goals"));
-    cmdSaveGoals = button(screen, "cmdSaveGoals", QStringLiteral("Save / Update Goal"));
-    cmdDeleteGoals = button(screen, "cmdDeleteGoals", QStringLiteral("Delete Selected Goals"));
-    cmdMarkAchived = button(screen, "cmdMarkAchived", QStringLiteral("Mark Selected Goals As Achieved"));
+    cmdNewGoal = button(screen, "cmdNewGoal", QCoreApplication::translate("GoalsScreen", "Set New Goals"));
+    cmdSaveGoals = button(screen, "cmdSaveGoals", QCoreApplication::translate("GoalsScreen", "Save / Update Goal"));
+    cmdDeleteGoals = button(screen, "cmdDeleteGoals", QCoreApplication::translate("GoalsScreen", "Delete Selected Goals"));
+    cmdMarkAchived = button(screen, "cmdMarkAchived", QCoreApplication::translate("GoalsScreen", "Mark Selected Goals As Achieved"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {cmdNewGoal, cmdSaveGoals, cmdDeleteGoals, cmdMarkAchived})
         buttons->addWidget(b);

@@ -4,6 +4,7 @@
 #include "platform/AppPaths.h"
 #include "platform/CheckedSave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,7 +56,7 @@ ReadResult readInto(QIODevice& device, QByteArray& bytes)
     ReadResult r = take(bytes);
     if (!complete) {
         r.status = ReadResult::Status::ReadError;
-        r.error = error.isEmpty() ? QStringLiteral("the file could not be read to its end") : error;
+        r.error = error.isEmpty() ? QCoreApplication::translate("modGoals", "the file could not be read to its end") : error;
     }
     return r;
 }
@@ -124,7 +125,7 @@ QString keepCopy(const QString& path, const QByteArray& bytes, const QDateTime& 
         }
         return dir.filePath(name);
     }
-    error = QStringLiteral("too many copies already exist");
+    error = QCoreApplication::translate("modGoals", "too many copies already exist");
     return {};
 }
 

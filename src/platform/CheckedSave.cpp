@@ -1,5 +1,6 @@
 #include "platform/CheckedSave.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -22,7 +23,7 @@ bool writeAll(QIODevice& device, const QByteArray& bytes, QString* error)
         const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
         if (n <= 0) {
             if (error)
-                *error = device.errorString().isEmpty() ? QStringLiteral("the file could not be written")
+                *error = device.errorString().isEmpty() ? QCoreApplication::translate("CheckedSave", "the file could not be written")
                                                          : device.errorString();
             return false;
         }
@@ -37,7 +38,7 @@ QString save(const QString& path, const Writer& write)
     // Never written in place: a failure half-way must not leave half a file.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        return reasonOf(file, QStringLiteral("the file could not be created"));
+        return reasonOf(file, QCoreApplication::translate("CheckedSave", "the file could not be created"));
     QString error;
     errno = 0;
     if (!write(file, &error)) {
@@ -46,7 +47,7 @@ QString save(const QString& path, const Writer& write)
         file.cancelWriting();
         if (code != 0)
             return QString::fromLocal8Bit(std::strerror(code));
-        return error.isEmpty() ? reasonOf(file, QStringLiteral("the file could not be written")) : error;
+        return error.isEmpty() ? reasonOf(file, QCoreApplication::translate("CheckedSave", "the file could not be written")) : error;
     }
     // The flush commit() would do itself, but checked: its failure must keep the old file.
     errno = 0;
@@ -54,12 +55,12 @@ QString save(const QString& path, const Writer& write)
         // Qt words a failed flush as "Unknown error"; the system's reason says more.
         const int code = errno;
         const QString reason = code != 0 ? QString::fromLocal8Bit(std::strerror(code))
-                                         : reasonOf(file, QStringLiteral("the file could not be written to its end"));
+                                         : reasonOf(file, QCoreApplication::translate("CheckedSave", "the file could not be written to its end"));
         file.cancelWriting();
         return reason;
     }
     if (!file.commit())
-        return reasonOf(file, QStringLiteral("the file could not be replaced"));
+        return reasonOf(file, QCoreApplication::translate("CheckedSave", "the file could not be replaced"));
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/CheckedSave.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -127,7 +128,7 @@ QString QtSettingsStore::SaveSetting(const QString& application, const QString& 
     settings.beginGroup(section);
     settings.setValue(key, value);
     settings.sync();
-    return settings.status() == QSettings::NoError ? QString() : QStringLiteral("the settings store refused the value");
+    return settings.status() == QSettings::NoError ? QString() : QCoreApplication::translate("SettingsStore", "the settings store refused the value");
 #else
     QMap<QString, QString> values;
     const QStringList keys = settings.allKeys();
@@ -138,7 +139,7 @@ QString QtSettingsStore::SaveSetting(const QString& application, const QString& 
     values.insert(section + u'/' + key, value);
     const QString path = settings.fileName();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return QStringLiteral("the folder of \"%1\" could not be made").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("SettingsStore", "the folder of \"%1\" could not be made").arg(QDir::toNativeSeparators(path));
     const QFileInfo before(path);
     const QDateTime stampBefore = before.lastModified();
     const QByteArray text = iniText(values);
@@ -155,6 +156,6 @@ QString QtSettingsStore::SaveSetting(const QString& application, const QString& 
         }
         return {};
     }
-    return QStringLiteral("\"%1\" could not be written (%2)").arg(QDir::toNativeSeparators(path), error);
+    return QCoreApplication::translate("SettingsStore", "\"%1\" could not be written (%2)").arg(QDir::toNativeSeparators(path), error);
 #endif
 }

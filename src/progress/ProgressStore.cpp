@@ -119,12 +119,12 @@ int countAnswers(modDB::Connection& db, QString* error)
     const int version = db.value(QStringLiteral("PRAGMA user_version")).toInt();
     if (version < 1 || version > ProgressStore::kSchemaVersion) {
         *error = version > ProgressStore::kSchemaVersion
-                     ? QStringLiteral("it was written by a newer version of Lumenrest.")
-                     : QStringLiteral("it is not a Lumenrest progress file.");
+                     ? ProgressStore::tr("it was written by a newer version of Lumenrest.")
+                     : ProgressStore::tr("it is not a Lumenrest progress file.");
         return -1;
     }
     if (db.value(QStringLiteral("PRAGMA quick_check")).toString() != QLatin1String("ok")) {
-        *error = QStringLiteral("it is damaged.");
+        *error = ProgressStore::tr("it is damaged.");
         return -1;
     }
     return db.value(QStringLiteral("SELECT count(*) FROM answers")).toInt();
@@ -160,7 +160,7 @@ void ProgressStore::report(const QString& text)
 
 void ProgressStore::reportReadOnly()
 {
-    report(QStringLiteral("The progress file \"%1\" is read-only; your answers are not saved.").arg(fileName()));
+    report(ProgressStore::tr("The progress file \"%1\" is read-only; your answers are not saved.").arg(fileName()));
 }
 
 void ProgressStore::close()
@@ -191,7 +191,7 @@ bool ProgressStore::open(Use use)
             return false;
         if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
             m_unusable = true;
-            report(QStringLiteral("The folder of the progress file \"%1\" cannot be created; your answers are not saved.")
+            report(ProgressStore::tr("The folder of the progress file \"%1\" cannot be created; your answers are not saved.")
                        .arg(fileName()));
             return false;
         }
@@ -220,7 +220,7 @@ bool ProgressStore::openConnection(Use use)
             m_damaged = true;
             if (use == Use::Write)
                 return open(use);
-            report(QStringLiteral("The progress file \"%1\" is damaged and cannot be read.").arg(fileName()));
+            report(ProgressStore::tr("The progress file \"%1\" is damaged and cannot be read.").arg(fileName()));
             return false;
         }
         // A lock held past the timeout may clear; anything else will not in this run.
@@ -229,7 +229,7 @@ bool ProgressStore::openConnection(Use use)
             reportReadOnly();
             return false;
         }
-        report(QStringLiteral("The progress file \"%1\" cannot be used (%2); your answers are not saved.")
+        report(ProgressStore::tr("The progress file \"%1\" cannot be used (%2); your answers are not saved.")
                    .arg(fileName(), QString::fromUtf8(sqlite3_errstr(e.code()))));
         return false;
     }
@@ -240,14 +240,14 @@ void ProgressStore::prepareSchema()
     const int version = m_db->value(QStringLiteral("PRAGMA user_version")).toInt();
     if (version > kSchemaVersion) {
         m_unusable = true;
-        report(QStringLiteral("The progress file \"%1\" was written by a newer version of Lumenrest; your answers "
+        report(ProgressStore::tr("The progress file \"%1\" was written by a newer version of Lumenrest; your answers "
                               "are not saved in this run.")
                    .arg(fileName()));
         return;
     }
     if (version == 0 && m_db->value(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt() > 0) {
         m_unusable = true;
-        report(QStringLiteral("The file \"%1\" is not a Lumenrest progress file; your answers are not saved in this "
+        report(ProgressStore::tr("The file \"%1\" is not a Lumenrest progress file; your answers are not saved in this "
                               "run.")
                    .arg(fileName()));
         return;
@@ -281,7 +281,7 @@ void ProgressStore::moveDamagedAside()
     const QString kept = keepName(m_path, QStringLiteral("damaged"));
     if (!QFile::rename(m_path, kept)) {
         m_unusable = true;
-        report(QStringLiteral("The progress file \"%1\" is damaged and could not be set aside; your answers are not "
+        report(ProgressStore::tr("The progress file \"%1\" is damaged and could not be set aside; your answers are not "
                               "saved.")
                    .arg(fileName()));
         return;
@@ -291,7 +291,7 @@ void ProgressStore::moveDamagedAside()
         if (QFileInfo::exists(m_path + QLatin1String(suffix)))
             QFile::rename(m_path + QLatin1String(suffix), kept + QLatin1String(suffix));
     m_damaged = false;
-    report(QStringLiteral("The progress file \"%1\" was damaged. It is kept as \"%2\"; a new progress file was "
+    report(ProgressStore::tr("The progress file \"%1\" was damaged. It is kept as \"%2\"; a new progress file was "
                           "started.")
                .arg(fileName(), native(kept)));
 }
@@ -324,7 +324,7 @@ bool ProgressStore::recordAnswer(const AnswerRecord& a)
     } catch (const modDB::DbError& e) {
         sqlite3_exec(m_db->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         m_testId = testBefore;
-        report(QStringLiteral("An answer could not be saved in the progress file \"%1\": %2")
+        report(ProgressStore::tr("An answer could not be saved in the progress file \"%1\": %2")
                    .arg(fileName(), QString::fromUtf8(e.what())));
         return false;
     }
@@ -341,7 +341,7 @@ bool ProgressStore::endTest(const QDateTime& endedAt)
         m_db->run(QStringLiteral("UPDATE tests SET ended_at = ? WHERE id = ?"), {utcText(endedAt), id});
         return true;
     } catch (const modDB::DbError& e) {
-        report(QStringLiteral("The end of a test could not be saved in the progress file \"%1\": %2")
+        report(ProgressStore::tr("The end of a test could not be saved in the progress file \"%1\": %2")
                    .arg(fileName(), QString::fromUtf8(e.what())));
         return false;
     }
@@ -383,7 +383,7 @@ QVector<AnswerRecord> ProgressStore::readLog()
             close();
             m_damaged = true;
         }
-        report(QStringLiteral("The progress file \"%1\" could not be read: %2").arg(fileName(), QString::fromUtf8(e.what())));
+        report(ProgressStore::tr("The progress file \"%1\" could not be read: %2").arg(fileName(), QString::fromUtf8(e.what())));
     }
     return log;
 }
@@ -400,7 +400,7 @@ bool ProgressStore::backUp(const QString& target, QString* error)
 {
     if (!open(Use::Read)) {
         if (error)
-            *error = m_problem.isEmpty() ? QStringLiteral("There is no progress to back up yet.") : m_problem;
+            *error = m_problem.isEmpty() ? ProgressStore::tr("There is no progress to back up yet.") : m_problem;
         return false;
     }
     QTemporaryDir temp;
@@ -425,7 +425,7 @@ bool ProgressStore::backUp(const QString& target, QString* error)
         return saveWhole(target, copied.readAll(), error);
     } catch (const modDB::DbError& e) {
         if (error)
-            *error = QStringLiteral("The progress could not be backed up: %1").arg(QString::fromUtf8(e.what()));
+            *error = ProgressStore::tr("The progress could not be backed up: %1").arg(QString::fromUtf8(e.what()));
         return false;
     }
 }
@@ -437,7 +437,7 @@ ProgressStore::BackupInfo ProgressStore::checkBackup(const QString& source)
     QTemporaryDir temp;
     const QString copyPath = temp.path() + QStringLiteral("/check.sqlite");
     if (!QFile::copy(source, copyPath)) {
-        info.error = QStringLiteral("\"%1\" cannot be read.").arg(native(source));
+        info.error = ProgressStore::tr("\"%1\" cannot be read.").arg(native(source));
         return info;
     }
     QFile::setPermissions(copyPath, QFile::ReadOwner | QFile::WriteOwner);
@@ -448,10 +448,10 @@ ProgressStore::BackupInfo ProgressStore::checkBackup(const QString& source)
         info.ok = info.answers >= 0;
         if (!info.ok) {
             info.answers = 0;
-            info.error = QStringLiteral("\"%1\" cannot be restored: %2").arg(native(source), reason);
+            info.error = ProgressStore::tr("\"%1\" cannot be restored: %2").arg(native(source), reason);
         }
     } catch (const modDB::DbError& e) {
-        info.error = QStringLiteral("\"%1\" cannot be restored: it is damaged or is not a progress file.")
+        info.error = ProgressStore::tr("\"%1\" cannot be restored: it is damaged or is not a progress file.")
                          .arg(native(source));
         Q_UNUSED(e);
     }
@@ -469,11 +469,11 @@ bool ProgressStore::restore(const QString& source, QString* error, QString* kept
     if (!info.ok)
         return failWith(info.error);
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
-        return failWith(QStringLiteral("The folder of \"%1\" cannot be created.").arg(fileName()));
+        return failWith(ProgressStore::tr("The folder of \"%1\" cannot be created.").arg(fileName()));
     // The new file is made complete beside the old one, then swapped in by renaming.
     const QString incoming = keepName(m_path, QStringLiteral("restoring"));
     if (!QFile::copy(source, incoming))
-        return failWith(QStringLiteral("\"%1\" could not be copied to \"%2\".").arg(native(source), native(incoming)));
+        return failWith(ProgressStore::tr("\"%1\" could not be copied to \"%2\".").arg(native(source), native(incoming)));
     QFile::setPermissions(incoming, QFile::ReadOwner | QFile::WriteOwner);
 
     // Everything written so far (by this run or one that crashed) goes into the main file before
@@ -487,7 +487,7 @@ bool ProgressStore::restore(const QString& source, QString* error, QString* kept
     const QString wal = m_path + QStringLiteral("-wal");
     if (QFileInfo(wal).size() > 0) {
         QFile::remove(incoming);
-        return failWith(QStringLiteral("The progress file \"%1\" is in use by another copy of Lumenrest; close it and "
+        return failWith(ProgressStore::tr("The progress file \"%1\" is in use by another copy of Lumenrest; close it and "
                                        "try again.")
                             .arg(fileName()));
     }
@@ -496,7 +496,7 @@ bool ProgressStore::restore(const QString& source, QString* error, QString* kept
         kept = keepName(m_path, QStringLiteral("bak"));
         if (!QFile::rename(m_path, kept)) {
             QFile::remove(incoming);
-            return failWith(QStringLiteral("The progress file \"%1\" could not be set aside.").arg(fileName()));
+            return failWith(ProgressStore::tr("The progress file \"%1\" could not be set aside.").arg(fileName()));
         }
     }
     QFile::remove(wal);
@@ -504,7 +504,7 @@ bool ProgressStore::restore(const QString& source, QString* error, QString* kept
     if (!QFile::rename(incoming, m_path)) {
         if (!kept.isEmpty())
             QFile::rename(kept, m_path);
-        return failWith(QStringLiteral("The backup could not be moved to \"%1\".").arg(fileName()));
+        return failWith(ProgressStore::tr("The backup could not be moved to \"%1\".").arg(fileName()));
     }
     if (keptAs)
         *keptAs = kept;

@@ -3,6 +3,8 @@
 #include "platform/AppPaths.h"
 #include "platform/SettingsStore.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString kSection = QStringLiteral("Settings");
 }
@@ -25,7 +27,8 @@ QString AppSettings::SaveSetting(const QString& key, const QString& value)
 
 QString AppSettings::saveFailedMessage(const QString& error)
 {
-    return QStringLiteral("Your settings could not be saved: ") + error + QStringLiteral(".\n\nThe settings stored before are unchanged.");
+    return QCoreApplication::translate("AppSettings", "Your settings could not be saved: %1.\n\nThe settings stored before are unchanged.")
+        .arg(error);
 }
 
 int AppSettings::toIndex(const QString& text, int defaultIndex, int count)

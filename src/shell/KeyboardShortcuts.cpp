@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -184,6 +186,12 @@ void KeyboardShortcuts::showList(QWidget* parent)
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(table);
     layout->addWidget(buttons);
-    dialog.resize(620, 320);
+    // Wide enough for the longest line in any language, within the screen.
+    table->header()->resizeSections(QHeaderView::ResizeToContents);
+    const int wanted = table->columnWidth(0) + table->columnWidth(1) + 2 * table->frameWidth()
+                       + table->verticalScrollBar()->sizeHint().width() + layout->contentsMargins().left()
+                       + layout->contentsMargins().right();
+    const int room = parent && parent->screen() ? parent->screen()->availableGeometry().width() * 9 / 10 : wanted;
+    dialog.resize(qBound(620, wanted, qMax(620, room)), 320);
     dialog.exec();
 }

@@ -20,21 +20,21 @@ const QString kRunAtSysTray = QStringLiteral("RunAtSysTray");
 }
 
 StartupOptions::StartupOptions(const Services& services, QWidget* parent)
-    : QGroupBox(QStringLiteral("Run on Windows Start-Up"), parent)
+    : QGroupBox(tr("Run on Windows Start-Up"), parent)
     , m_svc(services)
 {
     setObjectName(QStringLiteral("fraSystemTray"));
-    optRun = new QRadioButton(QStringLiteral("Run at start-up"), this);
+    optRun = new QRadioButton(tr("Run at start-up"), this);
     optRun->setObjectName(QStringLiteral("optRun"));
-    optDontRun = new QRadioButton(QStringLiteral("Don't run at start-up"), this);
+    optDontRun = new QRadioButton(tr("Don't run at start-up"), this);
     optDontRun->setObjectName(QStringLiteral("optDontRun"));
-    chkSysTray = new QCheckBox(QStringLiteral("Start at system tray"), this);
+    chkSysTray = new QCheckBox(tr("Start at system tray"), this);
     chkSysTray->setObjectName(QStringLiteral("chkSysTray"));
     Label14 = new WrapLabel(
-        blankRunsAsBreaks(QStringLiteral("This is a very important setting. Remember that if you want to get the most "
+        blankRunsAsBreaks(tr("This is a very important setting. Remember that if you want to get the most "
                                          "benefit from this program then you must have it running at all times.")
                           + QString(130, QLatin1Char(' '))
-                          + QStringLiteral("It is also important that you keep your goals in mind, hence starting in "
+                          + tr("It is also important that you keep your goals in mind, hence starting in "
                                            "system tray will be a deterrent to those goals.")),
         this);
     Label14->setObjectName(QStringLiteral("Label14"));
@@ -80,9 +80,9 @@ bool StartupOptions::SetRunAtStartup(const QString& name, const QString& executa
         return true;
     QString text;
     if (r.openFailed)
-        text = QStringLiteral("Error ") + QString::number(r.code) + QStringLiteral(" opening key\n") + r.description;
+        text = tr("Error %1 opening key\n%2").arg(QString::number(r.code), r.description);
     else if (enable)
-        text = QStringLiteral("Error ") + QString::number(r.code) + QStringLiteral(" setting key\n") + r.description;
+        text = tr("Error %1 setting key\n%2").arg(QString::number(r.code), r.description);
     else
         text = QString::number(r.code) + QLatin1Char(' ') + r.description;
     m_svc.dialogs->message(this, text, AppTitle(), Dialogs::Icon::None);

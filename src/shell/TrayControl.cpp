@@ -18,9 +18,9 @@ TrayControl::TrayControl(TrayIcon* tray, QWidget* window)
     setObjectName(QStringLiteral("trayControl"));
     mnuPopUp = new QMenu(QStringLiteral("mnuPopUp"), window);
     mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
-    mnuShow = mnuPopUp->addAction(QStringLiteral("Show"));
+    mnuShow = mnuPopUp->addAction(tr("Show"));
     mnuShow->setObjectName(QStringLiteral("mnuShow"));
-    mnuExit = mnuPopUp->addAction(QStringLiteral("Exit"));
+    mnuExit = mnuPopUp->addAction(tr("Exit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuPopUp->setDefaultAction(mnuShow); // drawn bold
     connect(mnuShow, &QAction::triggered, this, &TrayControl::mnuShow_Click);

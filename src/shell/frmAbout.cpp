@@ -39,22 +39,21 @@ frmAbout::frmAbout(QWidget* parent)
     title.setPointSizeF(title.pointSizeF() * 1.4);
     Label2->setFont(title);
     Label1 = label("Label1",
-                   QStringLiteral("Lumenrest is an educational tool for learning the basics of tarot card reading. This "
-                                  "software is an extremely simple program preferred by beginners who want to learn to "
-                                  "read the ")
-                       + deckName()
-                       + QStringLiteral(" Deck. The program also includes a Goal Reminder which helps the user set "
-                                        "goals that he intends to achieve and keep reminding him about them.")
-                       + QStringLiteral(" Study a few cards at a time, test yourself often, and the whole deck will "
-                                        "soon be yours."),
+                   tr("Lumenrest is an educational tool for learning the basics of tarot card reading. This "
+                      "software is an extremely simple program preferred by beginners who want to learn to "
+                      "read the %1 Deck. The program also includes a Goal Reminder which helps the user set "
+                      "goals that he intends to achieve and keep reminding him about them.")
+                           .arg(deckName())
+                       + tr(" Study a few cards at a time, test yourself often, and the whole deck will "
+                            "soon be yours."),
                    this);
-    Frame1 = new QGroupBox(QStringLiteral("Card pictures"), this);
+    Frame1 = new QGroupBox(tr("Card pictures"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Label4 = label("Label4",
-                   QStringLiteral("The card pictures are scans of the first edition of the Rider-Waite-Smith deck, "
-                                  "published in December 1909 by William Rider & Son, London. The artwork was drawn "
-                                  "by Pamela Colman Smith (1878-1951) to the design of Arthur Edward Waite. It is in "
-                                  "the public domain."),
+                   tr("The card pictures are scans of the first edition of the Rider-Waite-Smith deck, "
+                      "published in December 1909 by William Rider & Son, London. The artwork was drawn "
+                      "by Pamela Colman Smith (1878-1951) to the design of Arthur Edward Waite. It is in "
+                      "the public domain."),
                    Frame1);
     auto* frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(Label4);
@@ -64,12 +63,12 @@ frmAbout::frmAbout(QWidget* parent)
     picIcon->setFixedSize(64, 64);
     // A label without a buddy shows "&" as it is.
     Label3 = label("Label3",
-                   QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
-                                  "Put your site's name &  link here."),
+                   tr("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+                      "Put your site's name &  link here."),
                    this);
-    lblCoBrand = label("lblCoBrand", QStringLiteral("Click Here for more info on co-branding"), this);
-    lblHomePage = label("lblHomePage", QStringLiteral("Click here to visit ") + modHelp::SiteAddress(), this);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    lblCoBrand = label("lblCoBrand", tr("Click Here for more info on co-branding"), this);
+    lblHomePage = label("lblHomePage", tr("Click here to visit %1").arg(modHelp::SiteAddress()), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     // Enter presses it as the default button; Esc rejects the dialog, which closes it the same way.
     cmdOK->setDefault(true);

@@ -49,9 +49,9 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     setProperty("lumenrestForm", true);
 
     auto* central = new QWidget(this);
-    Label6 = new ClickLabel(QStringLiteral("The Most Popular Online Mystic Discussion Forum. Best Resource For "
-                                           "Everything Mystic. Visit ")
-                                + modHelp::SiteAddress() + QStringLiteral(" Now"),
+    Label6 = new ClickLabel(tr("The Most Popular Online Mystic Discussion Forum. Best Resource For "
+                               "Everything Mystic. Visit %1 Now")
+                                .arg(modHelp::SiteAddress()),
                             central);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setAlignment(Qt::AlignCenter);
@@ -60,29 +60,29 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     SSTab1 = new QTabWidget(central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     goals = new GoalsScreen(m_svc, SSTab1);
-    SSTab1->addTab(goals, QStringLiteral(" My Personal Goal "));
-    SSTab1->addTab(buildSettingsTab(), QStringLiteral("     Settings       "));
+    SSTab1->addTab(goals, tr(" My Personal Goal "));
+    SSTab1->addTab(buildSettingsTab(), tr("     Settings       "));
     memorize = new MemorizeView(m_svc.dialogs, SSTab1);
-    SSTab1->addTab(memorize, QStringLiteral("  Memorize Cards  "));
+    SSTab1->addTab(memorize, tr("  Memorize Cards  "));
     testScreen = new TestScreen(m_svc.dialogs, SSTab1);
-    SSTab1->addTab(testScreen, QStringLiteral("      Take Test     "));
+    SSTab1->addTab(testScreen, tr("      Take Test     "));
     resultsView = new ResultsView(m_svc.dialogs, SSTab1);
-    SSTab1->addTab(resultsView, QStringLiteral("       Results        "));
+    SSTab1->addTab(resultsView, tr("       Results        "));
 
-    Frame5 = new QGroupBox(QStringLiteral("Co-Brand"), central);
+    Frame5 = new QGroupBox(tr("Co-Brand"), central);
     Frame5->setObjectName(QStringLiteral("Frame5"));
     // A label without a buddy shows "&" as it is.
-    Label2 = new WrapLabel(QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
-                                       "site. Put your site's name &  link here."),
+    Label2 = new WrapLabel(tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
+                              "site. Put your site's name &  link here."),
                         Frame5);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
     Label2->setWordWrap(true);
-    Label3 = new ClickLabel(QStringLiteral("Click Here for more info on Co-branding."), Frame5);
+    Label3 = new ClickLabel(tr("Click Here for more info on Co-branding."), Frame5);
     Label3->setObjectName(QStringLiteral("Label3"));
-    cmdNav_1 = new QPushButton(QStringLiteral("Exit"), Frame5);
+    cmdNav_1 = new QPushButton(tr("Exit"), Frame5);
     cmdNav_1->setObjectName(QStringLiteral("cmdNav_1"));
-    cmdReset = new QPushButton(QStringLiteral("Donate"), Frame5);
+    cmdReset = new QPushButton(tr("Donate"), Frame5);
     cmdReset->setObjectName(QStringLiteral("cmdReset"));
     for (QLabel* link : {static_cast<QLabel*>(Label6), static_cast<QLabel*>(Label3)}) {
         QFont f = link->font();
@@ -152,11 +152,11 @@ QWidget* frmMain::buildSettingsTab()
     objectives = new StudyObjectives(page);
     testOptions = new TestOptions(page);
     startupOptions = new StartupOptions(m_svc, page);
-    cmdSetOption = new QPushButton(QStringLiteral("Memorize Meaning / Keywords"), page);
+    cmdSetOption = new QPushButton(tr("Memorize Meaning / Keywords"), page);
     cmdSetOption->setObjectName(QStringLiteral("cmdSetOption"));
-    cmdStartTest2 = new QPushButton(QStringLiteral("Test Me"), page);
+    cmdStartTest2 = new QPushButton(tr("Test Me"), page);
     cmdStartTest2->setObjectName(QStringLiteral("cmdStartTest2"));
-    cmdSaveSettings = new QPushButton(QStringLiteral("Save Current Settings As Default"), page);
+    cmdSaveSettings = new QPushButton(tr("Save Current Settings As Default"), page);
     cmdSaveSettings->setObjectName(QStringLiteral("cmdSaveSettings"));
 
     auto* frames = new QHBoxLayout;
@@ -183,30 +183,30 @@ void frmMain::buildMenus()
     };
     auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    connect(action(mnuFile, "mnuTabGoals", QStringLiteral("&My Personal Goals")), &QAction::triggered, this,
+    connect(action(mnuFile, "mnuTabGoals", tr("&My Personal Goals")), &QAction::triggered, this,
             &frmMain::mnuTabGoals_Click);
-    connect(action(mnuFile, "mnuTabSettings", QStringLiteral("Setings")), &QAction::triggered, this,
+    connect(action(mnuFile, "mnuTabSettings", tr("Setings")), &QAction::triggered, this,
             &frmMain::mnuTabSettings_Click);
     connect(action(mnuFile, "mnuProgress", tr("My &Progress")), &QAction::triggered, this, &frmMain::mnuProgress_Click);
     separator(mnuFile, "mnuFileSep");
-    action(mnuFile, "mnuExit1", QStringLiteral("&Exit")); // has no action
+    action(mnuFile, "mnuExit1", tr("&Exit")); // has no action
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    connect(action(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
+    connect(action(mnuHelp, "mnuOnline", tr("&Online Help")), &QAction::triggered, this,
             [this] { modHelp::OpenHelpPage(*m_svc.browser); });
-    connect(action(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, this,
+    connect(action(mnuHelp, "mnuVisit", tr("&Visit Us Online")), &QAction::triggered, this,
             [this] { modHelp::OpenHomePage(*m_svc.browser); });
     separator(mnuHelp, "mnuHelpSep1");
-    connect(action(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update")), &QAction::triggered, this,
+    connect(action(mnuHelp, "mnuUpdate", tr("Check for Software &Update")), &QAction::triggered, this,
             [this] { modHelp::OpenUpdatePage(*m_svc.browser); });
     separator(mnuHelp, "mnuHelpSep2");
-    connect(action(mnuHelp, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, this,
+    connect(action(mnuHelp, "mnuAbout", tr("&About Software")), &QAction::triggered, this,
             &frmMain::mnuAbout_Click);
 
-    QAction* donate = menuBar()->addAction(QStringLiteral("Donate"));
+    QAction* donate = menuBar()->addAction(tr("Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
     connect(donate, &QAction::triggered, this, [this] { modHelp::OpenDonatePage(*m_svc.browser); });
 }
@@ -215,8 +215,8 @@ bool frmMain::Form_Load()
 {
     const QString database = modDB::cardDatabasePath(m_svc.paths->executableDir());
     if (!QFileInfo::exists(database)) {
-        m_svc.dialogs->message(this, QStringLiteral("Required files missing. Please reinstall ") + AppTitle(),
-                               QStringLiteral("ERROR !"), Dialogs::Icon::Critical);
+        m_svc.dialogs->message(this, tr("Required files missing. Please reinstall %1").arg(AppTitle()),
+                               tr("ERROR !"), Dialogs::Icon::Critical);
         modGlobals::UnloadAllForms();
         return false;
     }
@@ -346,7 +346,7 @@ bool frmMain::openDeck(const QString& query)
 void frmMain::cmdSetOption_Click()
 {
     if (!objectives->anyArcana()) {
-        m_svc.dialogs->message(this, QStringLiteral("Select at least one option."), AppTitle(), Dialogs::Icon::None);
+        m_svc.dialogs->message(this, tr("Select at least one option."), AppTitle(), Dialogs::Icon::None);
         return;
     }
     if (!openDeck(objectives->BuildCardQuery()))

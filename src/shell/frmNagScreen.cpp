@@ -47,7 +47,7 @@ frmNagScreen::frmNagScreen(const Services& services, QWidget* parent)
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(QPixmap::fromImage(ProgramIcon::image(64)));
     Picture1->setFixedSize(64, 64);
-    Check1 = new QCheckBox(QStringLiteral("Click Here To Visit ") + modHelp::SiteAddress() + QStringLiteral(" Now"),
+    Check1 = new QCheckBox(tr("Click Here To Visit %1 Now").arg(modHelp::SiteAddress()),
                            this);
     Check1->setObjectName(QStringLiteral("Check1"));
     // Its own face, as designed, so it reads on any background.
@@ -59,7 +59,7 @@ frmNagScreen::frmNagScreen(const Services& services, QWidget* parent)
 
     auto* exits = new QGridLayout;
     for (int i = 0; i < 3; ++i) {
-        cmdExit[i] = new QPushButton(QStringLiteral("Exit"), this);
+        cmdExit[i] = new QPushButton(tr("Exit"), this);
         cmdExit[i]->setObjectName(QStringLiteral("cmdExit_%1").arg(i));
         cmdExit[i]->setFixedSize(96, 30);
         cmdExit[i]->hide();
@@ -121,18 +121,18 @@ QString frmNagScreen::message(int index)
 {
     switch (index) {
     case 0:
-        return QStringLiteral("Vellacourt Softwares, such as this can be created and maintained only with your "
+        return tr("Vellacourt Softwares, such as this can be created and maintained only with your "
                               "support. The best way to support Vellacourt is to visit Vellacourt regularly and take "
                               "part in the discussions and other activities on the board.");
     case 1:
-        return QStringLiteral("Visit Vellacourt regularly. Support Vellacourt by taking part in the discussions and "
+        return tr("Visit Vellacourt regularly. Support Vellacourt by taking part in the discussions and "
                               "other activities. These softwares cannot be supported and maintained, without you "
                               "regularly visiting Vellacourt");
     case 2:
-        return QStringLiteral("Vellacourt is a FREE online discussion forum for all things mystic. To help Vellacourt "
+        return tr("Vellacourt is a FREE online discussion forum for all things mystic. To help Vellacourt "
                               "develop and maintain this software visit Vellacourt regularly.");
     default:
-        return QStringLiteral("Vellacourt needs your help. All you need to do is visit Vellacourt regularly and take "
+        return tr("Vellacourt needs your help. All you need to do is visit Vellacourt regularly and take "
                               "part in the various discussions and activites to help us maintain and develop more "
                               "Vellacourt Softwares.");
     }

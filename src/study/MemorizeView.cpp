@@ -50,7 +50,7 @@ QString shownText(const QString& text, int limit)
 {
     if (text.size() <= limit)
         return text;
-    return text.left(limit) + QStringLiteral("\n[Cut here: the text holds %1 characters.]").arg(text.size());
+    return text.left(limit) + MemorizeView::tr("\n[Cut here: the text holds %1 characters.]").arg(text.size());
 }
 
 QString optionalText(const modDB::Recordset& deck, const QString& field)
@@ -64,7 +64,7 @@ MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
     : QWidget(parent)
     , m_dialogs(dialogs)
 {
-    lblCardNameMemorize = label("lblCardNameMemorize", QStringLiteral("Card Name"), this);
+    lblCardNameMemorize = label("lblCardNameMemorize", tr("Card Name"), this);
     QFont nameFont = lblCardNameMemorize->font();
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     nameFont.setBold(true);
@@ -83,17 +83,17 @@ MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
     QFont contrastFont = lblContrastText->font();
     contrastFont.setItalic(true);
     lblContrastText->setFont(contrastFont);
-    Label9 = label("Label9", QStringLiteral("Card Meaning :"), this);
+    Label9 = label("Label9", tr("Card Meaning :"), this);
     txtNormalMeaning = readOnlyBox("txtNormalMeaning", this);
-    Label17 = label("Label17", QStringLiteral("Reverse Meaning"), this);
+    Label17 = label("Label17", tr("Reverse Meaning"), this);
     txtReverseMeaning = readOnlyBox("txtReverseMeaning", this);
-    Label8 = label("Label8", QStringLiteral("Keywords (same for both)"), this);
+    Label8 = label("Label8", tr("Keywords (same for both)"), this);
     txtKeywords = readOnlyBox("txtKeywords", this);
-    cmdNext = new QPushButton(QStringLiteral("Next >>"), this);
+    cmdNext = new QPushButton(tr("Next >>"), this);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    cmdPrevious = new QPushButton(QStringLiteral("<< Previous"), this);
+    cmdPrevious = new QPushButton(tr("<< Previous"), this);
     cmdPrevious->setObjectName(QStringLiteral("cmdPrevious"));
-    cmdStartTest = new QPushButton(QStringLiteral("Test Me"), this);
+    cmdStartTest = new QPushButton(tr("Test Me"), this);
     cmdStartTest->setObjectName(QStringLiteral("cmdStartTest"));
 
     auto* texts = new QVBoxLayout;

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 StudyObjectives::StudyObjectives(QWidget* parent)
-    : QGroupBox(QStringLiteral("Select Objectives"), parent)
+    : QGroupBox(tr("Select Objectives"), parent)
 {
     setObjectName(QStringLiteral("Frame4"));
     auto make = [this](const char* name, const QString& caption) {
@@ -18,20 +18,20 @@ StudyObjectives::StudyObjectives(QWidget* parent)
         box->setChecked(true);
         return box;
     };
-    chkMajor = make("chkMajor", QStringLiteral("Major Arcana"));
-    chkMinor = make("chkMinor", QStringLiteral("Minor Arcana"));
-    const QString suits[] = {QStringLiteral("Cups"), QStringLiteral("Wands"), QStringLiteral("Pentacles"),
-                             QStringLiteral("Swords")};
+    chkMajor = make("chkMajor", tr("Major Arcana"));
+    chkMinor = make("chkMinor", tr("Minor Arcana"));
+    const QString suits[] = {tr("Cups"), tr("Wands"), tr("Pentacles"),
+                             tr("Swords")};
     for (int i = 0; i < 4; ++i)
         chkGroup[i] = make(qPrintable(QStringLiteral("chkGroup_%1").arg(i)), suits[i]);
-    chkReversed = make("chkReversed", QStringLiteral("Reversed"));
+    chkReversed = make("chkReversed", tr("Reversed"));
 
-    Label18 = new WrapLabel(QStringLiteral("Here you can select the cards you want to practice / memorize. You can change "
+    Label18 = new WrapLabel(tr("Here you can select the cards you want to practice / memorize. You can change "
                                         "these whenever you want or when you have cleared one objective."),
                          this);
     Label18->setObjectName(QStringLiteral("Label18"));
     // A label without a buddy shows "&" as it is, so the text holds one.
-    Label21 = new WrapLabel(QStringLiteral("Since the keywords for both upright & reversed are the same, during keyword "
+    Label21 = new WrapLabel(tr("Since the keywords for both upright & reversed are the same, during keyword "
                                         "test, reversed or upright will not be taken into account. Also during the "
                                         "memorizing process everything - upright, reversed & keywords - are shown in "
                                         "one screen."),

@@ -45,7 +45,7 @@ ResultsView::ResultsView(Dialogs* dialogs, QWidget* parent)
     infoFont.setBold(true);
     lblResultInfo->setFont(infoFont);
 
-    Command5 = new QPushButton(QStringLiteral("Save Current Result"), this);
+    Command5 = new QPushButton(tr("Save Current Result"), this);
     Command5->setObjectName(QStringLiteral("Command5"));
 
     cmdProgress = new QPushButton(tr("My Progress"), this);
@@ -82,7 +82,7 @@ void ResultsView::showReport(const QString& text, const QString& summary)
 
 void ResultsView::Command5_Click()
 {
-    const QString path = m_dialogs->saveFile(this, QStringLiteral("Text file|*.txt"));
+    const QString path = m_dialogs->saveFile(this, tr("Text file|*.txt"));
     if (path.isEmpty())
         return; // cancelled: nothing written, nothing said
 
@@ -90,7 +90,7 @@ void ResultsView::Command5_Click()
     const QString reason = CheckedSave::save(path, TestReport::fileBytes(txtResult->toPlainText()));
     if (!reason.isEmpty()) {
         m_dialogs->message(this,
-                           QStringLiteral("The report could not be saved to \"%1\": %2")
+                           tr("The report could not be saved to \"%1\": %2")
                                .arg(QDir::toNativeSeparators(path), reason),
                            AppTitle(), Dialogs::Icon::Critical);
     }

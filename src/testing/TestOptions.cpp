@@ -25,9 +25,9 @@ QLabel* explanation(const char* name, const QString& caption, QWidget* parent)
 TestOptions::TestOptions(QWidget* parent)
     : QWidget(parent)
 {
-    Frame2 = new QGroupBox(QStringLiteral("Test Type"), this);
+    Frame2 = new QGroupBox(tr("Test Type"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    const QString types[] = {QStringLiteral("Description"), QStringLiteral("Keywords")};
+    const QString types[] = {tr("Description"), tr("Keywords")};
     auto* typeLayout = new QVBoxLayout(Frame2);
     for (int i = 0; i < 2; ++i) {
         optTestType[i] = new QRadioButton(types[i], Frame2);
@@ -35,8 +35,8 @@ TestOptions::TestOptions(QWidget* parent)
         typeLayout->addWidget(optTestType[i]);
     }
     Label20 = explanation("Label20",
-                          QStringLiteral("This option applies only when taking the test.") + QString(129, QLatin1Char(' '))
-                              + QStringLiteral("You can choose to take the test based on keywords or descriptions. It is "
+                          tr("This option applies only when taking the test.") + QString(129, QLatin1Char(' '))
+                              + tr("You can choose to take the test based on keywords or descriptions. It is "
                                                "important to remember that when doing an actual reading, the meaning of "
                                                "the card changes  depending upon the question asked. So knowing the "
                                                "keywords related to a particular card is more important. "),
@@ -44,9 +44,9 @@ TestOptions::TestOptions(QWidget* parent)
     typeLayout->addWidget(Label20);
     typeLayout->addStretch(1);
 
-    Frame1 = new QGroupBox(QStringLiteral("Test Level"), this);
+    Frame1 = new QGroupBox(tr("Test Level"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    const QString levels[] = {QStringLiteral("Beginner"), QStringLiteral("Intermediate"), QStringLiteral("Advanced")};
+    const QString levels[] = {tr("Beginner"), tr("Intermediate"), tr("Advanced")};
     auto* levelLayout = new QVBoxLayout(Frame1);
     for (int i = 0; i < 3; ++i) {
         optDifficulty[i] = new QRadioButton(levels[i], Frame1);
@@ -54,8 +54,8 @@ TestOptions::TestOptions(QWidget* parent)
         levelLayout->addWidget(optDifficulty[i]);
     }
     Label19 = explanation("Label19",
-                          QStringLiteral("This option applies only when taking the test.") + QString(126, QLatin1Char(' '))
-                              + QStringLiteral("Here you can choose the level of difficulty while taking a test. The "
+                          tr("This option applies only when taking the test.") + QString(126, QLatin1Char(' '))
+                              + tr("Here you can choose the level of difficulty while taking a test. The "
                                                "difficulty increases with each level.   "),
                           Frame1);
     levelLayout->addWidget(Label19);

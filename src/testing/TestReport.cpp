@@ -1,5 +1,6 @@
 #include "testing/TestReport.h"
 
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -45,16 +46,18 @@ TestReportResult TestReport::build(const TestReportInput& input)
         }
     }
     text += CRLF + QString(kUnderscores, QLatin1Char('_')) + CRLF;
-    if (input.description) {
-        r.summary = QStringLiteral("%1 out of %2 questions correct").arg(r.correctCount).arg(input.deckSize);
-    } else {
+    // The report goes into a file as well, so it stays English; the summary line shown
+    // above it follows the interface language.
+    const char* const summary = input.description
+        ? QT_TRANSLATE_NOOP("TestReport", "%1 out of %2 questions correct")
         // Each question counts the keywords it asked for: the level's number, n times over.
-        r.summary = QStringLiteral("%1/%2 choice(s) from %3 questions were correct")
-                        .arg(r.correctCount)
-                        .arg(choices)
-                        .arg(input.deckSize);
-    }
-    r.text = text + r.summary;
+        : QT_TRANSLATE_NOOP("TestReport", "%1/%2 choice(s) from %3 questions were correct");
+    const auto filled = [&](const QString& pattern) {
+        return input.description ? pattern.arg(r.correctCount).arg(input.deckSize)
+                                 : pattern.arg(r.correctCount).arg(choices).arg(input.deckSize);
+    };
+    r.text = text + filled(QString::fromLatin1(summary));
+    r.summary = filled(QCoreApplication::translate("TestReport", summary));
     return r;
 }
 

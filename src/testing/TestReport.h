@@ -25,7 +25,7 @@ struct TestReportInput {
 
 struct TestReportResult {
     QString text;    // CR LF line breaks, no break after the summary
-    QString summary; // the last line alone
+    QString summary; // the last line alone, in the interface language
     int correctCount = 0;
 };
 

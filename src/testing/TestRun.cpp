@@ -80,7 +80,7 @@ bool TestRun::deckHasCards()
             return true;
     }
     m_svc.dialogs->message(m_screen,
-                           QStringLiteral("There are no cards to test: the chosen objectives select no card of the "
+                           tr("There are no cards to test: the chosen objectives select no card of the "
                                           "card database."),
                            AppTitle(), Dialogs::Icon::Exclamation);
     return false;
@@ -91,7 +91,7 @@ void TestRun::cmdStartTest2_Click()
     if (m_busy)
         return;
     if (!m_objectives->anyArcana()) {
-        m_svc.dialogs->message(m_screen, QStringLiteral("Select at least one option."), AppTitle(),
+        m_svc.dialogs->message(m_screen, tr("Select at least one option."), AppTitle(),
                                Dialogs::Icon::None);
         return;
     }
@@ -266,7 +266,7 @@ void TestRun::endTest()
     m_host.selectTab(kTabResults);
     ShowTestReport();
     Q_EMIT testEnded();
-    m_svc.dialogs->message(m_results, QStringLiteral("Test Complete"), AppTitle(), Dialogs::Icon::Information);
+    m_svc.dialogs->message(m_results, tr("Test Complete"), AppTitle(), Dialogs::Icon::Information);
 }
 
 void TestRun::ShowTestReport()

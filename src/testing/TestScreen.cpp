@@ -62,7 +62,7 @@ TestScreen::TestScreen(Dialogs* dialogs, QWidget* parent)
         Shape1[i]->setFrameStyle(QFrame::Box | QFrame::Plain);
         optAnswer[i] = new WrappingRadioButton(Shape1[i]);
         optAnswer[i]->setObjectName(QStringLiteral("optAnswer_%1").arg(i));
-        optAnswer[i]->setText(QStringLiteral("The meaning of a card."));
+        optAnswer[i]->setText(tr("The meaning of a card."));
         m_answerGroup->addButton(optAnswer[i], i);
         auto* frameLayout = new QVBoxLayout(Shape1[i]);
         frameLayout->setContentsMargins(6, 4, 6, 4);
@@ -79,7 +79,7 @@ TestScreen::TestScreen(Dialogs* dialogs, QWidget* parent)
     // The keywords: two columns of ten, 0 to 9 on the left, 10 to 19 on the right.
     picKeywodContainer = new QWidget;
     picKeywodContainer->setObjectName(QStringLiteral("picKeywodContainer"));
-    lblMaxKeyword = new QLabel(QStringLiteral("You must choose 3 keywords"), picKeywodContainer);
+    lblMaxKeyword = new QLabel(tr("You must choose 3 keywords"), picKeywodContainer);
     lblMaxKeyword->setObjectName(QStringLiteral("lblMaxKeyword"));
     QFont maxFont = lblMaxKeyword->font();
     maxFont.setBold(true);
@@ -104,7 +104,7 @@ TestScreen::TestScreen(Dialogs* dialogs, QWidget* parent)
     m_answerAreas->addWidget(descScroll);
     m_answerAreas->addWidget(picKeywodContainer);
 
-    cmdNextQuestion = new QPushButton(QStringLiteral("Next Question"), this);
+    cmdNextQuestion = new QPushButton(tr("Next Question"), this);
     cmdNextQuestion->setObjectName(QStringLiteral("cmdNextQuestion"));
     cmdNextQuestion->setEnabled(false);
     cmdNextQuestion->setAutoDefault(true);
@@ -156,7 +156,7 @@ void TestScreen::showQuestion(const Question& question, modDB::Recordset& deck)
 void TestScreen::showDescription()
 {
     const Question& q = m_question;
-    lblIsReversed->setText(q.reversed ? QStringLiteral("Reversed") : QString());
+    lblIsReversed->setText(q.reversed ? tr("Reversed") : QString());
     deselectAnswers();
     for (int i = 0; i < 7; ++i) {
         // An option without a meaning (the card table ran out of them) is no choice.
@@ -174,7 +174,7 @@ void TestScreen::showDescription()
 void TestScreen::showKeywords()
 {
     const Question& q = m_question;
-    lblMaxKeyword->setText(QStringLiteral("You must choose %1 keywords").arg(q.toChoose));
+    lblMaxKeyword->setText(tr("You must choose %1 keywords").arg(q.toChoose));
     for (int i = 0; i < 20; ++i) {
         {
             // The choice rule would only disable "Next Question", which the cycle did already,
@@ -232,7 +232,7 @@ void TestScreen::chkKeywords_Click(int Index)
     } else if (count > toChoose) {
         chkKeywords[Index]->setChecked(false); // runs this rule again
         m_dialogs->message(this,
-                           QStringLiteral("You can select only %1 keywords.\r\nPlease unselect one before selecting "
+                           tr("You can select only %1 keywords.\r\nPlease unselect one before selecting "
                                           "another keyword")
                                .arg(toChoose),
                            AppTitle(), Dialogs::Icon::Exclamation);

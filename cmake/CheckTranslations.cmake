@@ -1,0 +1,27 @@
+# Fails when a text in the sources has no finished translation: runs lupdate over the
+# sources into a copy of each .ts file and looks for unfinished or vanished entries.
+# cmake -DLUPDATE=... -DSOURCE_DIR=... -DWORK_DIR=... -P CheckTranslations.cmake
+file(GLOB ts_files "${SOURCE_DIR}/translations/*.ts")
+if(NOT ts_files)
+  message(FATAL_ERROR "No translations found in ${SOURCE_DIR}/translations")
+endif()
+file(MAKE_DIRECTORY "${WORK_DIR}")
+set(failed "")
+foreach(ts ${ts_files})
+  get_filename_component(name "${ts}" NAME)
+  set(copy "${WORK_DIR}/${name}")
+  file(COPY_FILE "${ts}" "${copy}")
+  execute_process(COMMAND "${LUPDATE}" -silent -no-obsolete -locations none "${SOURCE_DIR}/src" -ts "${copy}"
+                  RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "lupdate failed on ${name}")
+  endif()
+  file(STRINGS "${copy}" open REGEX "type=\"(unfinished|vanished|obsolete)\"")
+  list(LENGTH open count)
+  if(count GREATER 0)
+    list(APPEND failed "${name}: ${count} texts without a finished translation (run `make translations`)")
+  endif()
+endforeach()
+if(failed)
+  message(FATAL_ERROR "${failed}")
+endif()
