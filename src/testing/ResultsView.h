@@ -22,11 +22,10 @@ public:
     // Every character as wide as a blank, so the report's columns line up.
     static bool isMonospaced(const QFont& font);
 
+private:
     QPlainTextEdit* txtResult;
     QLabel* lblResultInfo;
     QPushButton* Command5;
-
-private:
     Dialogs* m_dialogs;
     bool m_fixedPitch = false;
 };

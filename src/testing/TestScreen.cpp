@@ -130,6 +130,7 @@ TestScreen::TestScreen(Dialogs* dialogs, QWidget* parent)
         });
     for (int i = 0; i < 20; ++i)
         connect(chkKeywords[i], &QCheckBox::toggled, this, [this, i] { chkKeywords_Click(i); });
+    connect(cmdNextQuestion, &QPushButton::clicked, this, &TestScreen::nextQuestionRequested);
 }
 
 void TestScreen::showQuestion(const Question& question, modDB::Recordset& deck)
@@ -258,4 +259,19 @@ void TestScreen::ShowQuestionPicture(modDB::Recordset& deck, bool reversed)
     modImageDB::LoadPictureFromField(picResult, deck, QStringLiteral("PictureData"));
     if (reversed)
         modImageDB::HalfTurn(picResult);
+}
+
+void TestScreen::clearOrientation()
+{
+    lblIsReversed->setText(QString());
+}
+
+void TestScreen::holdNextQuestion()
+{
+    cmdNextQuestion->setEnabled(false);
+}
+
+void TestScreen::focusPicture()
+{
+    picResult->setFocus();
 }

@@ -60,16 +60,16 @@ private Q_SLOTS:
                 missing << QLatin1String(where) + QStringLiteral(": ") + m;
         };
         walk("goals");
-        w.SSTab1->setCurrentIndex(frmMain::TabSettings);
+        f.tabs()->setCurrentIndex(frmMain::TabSettings);
         walk("settings");
-        QTest::mouseClick(w.cmdSetOption, Qt::LeftButton);
+        f.click("cmdSetOption");
         walk("memorize");
         f.start();
         walk("keyword question");
-        f.w->testOptions->optTestType[0]->setChecked(true);
+        f.get<QRadioButton>("optTestType_0")->setChecked(true);
         f.start();
         walk("description question");
-        while (w.SSTab1->currentIndex() == frmMain::TabTest)
+        while (f.tab() == frmMain::TabTest)
             f.answer();
         walk("results");
         frmAbout about(&w);
@@ -83,8 +83,8 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         frmMain& w = f.load();
-        w.SSTab1->setCurrentIndex(frmMain::TabSettings);
-        QTest::mouseClick(w.cmdSetOption, Qt::LeftButton);
+        f.tabs()->setCurrentIndex(frmMain::TabSettings);
+        f.click("cmdSetOption");
         QCOMPARE(tabStops(&w), QStringLiteral("Label6 SSTab1 qt_tabwidget_tabbar picCardMemorize picCardMemorizeReversed "
                                               "txtNormalMeaning txtReverseMeaning txtKeywords cmdPrevious cmdNext "
                                               "cmdStartTest Label3 cmdReset cmdNav_1"));
@@ -94,7 +94,7 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         frmMain& w = f.load();
-        for (ClickLabel* link : {w.Label6, w.Label3}) {
+        for (ClickLabel* link : {f.get<ClickLabel>("Label6"), f.get<ClickLabel>("Label3")}) {
             QAccessibleInterface* iface = of(link);
             QCOMPARE(iface->role(), QAccessible::Link);
             QCOMPARE(iface->text(QAccessible::Name), link->text());
@@ -114,14 +114,14 @@ private Q_SLOTS:
     void picturesSayWhichCardAndWhichWayUp()
     {
         MainWindowFixture f;
-        frmMain& w = f.load();
-        w.SSTab1->setCurrentIndex(frmMain::TabSettings);
-        QTest::mouseClick(w.cmdSetOption, Qt::LeftButton);
-        QCOMPARE(of(w.memorize->picCardMemorize)->text(QAccessible::Name), QStringLiteral("Card 1, upright"));
-        QCOMPARE(of(w.memorize->picCardMemorizeReversed)->text(QAccessible::Name),
+        f.load();
+        f.tabs()->setCurrentIndex(frmMain::TabSettings);
+        f.click("cmdSetOption");
+        QCOMPARE(of(f.get("picCardMemorize"))->text(QAccessible::Name), QStringLiteral("Card 1, upright"));
+        QCOMPARE(of(f.get("picCardMemorizeReversed"))->text(QAccessible::Name),
                  QStringLiteral("Card 1, upside down"));
-        QTest::mouseClick(w.memorize->cmdNext, Qt::LeftButton);
-        QCOMPARE(of(w.memorize->picCardMemorizeReversed)->text(QAccessible::Name),
+        f.click("cmdNext");
+        QCOMPARE(of(f.get("picCardMemorizeReversed"))->text(QAccessible::Name),
                  QStringLiteral("Card 2, upside down"));
     }
 };

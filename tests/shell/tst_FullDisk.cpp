@@ -93,10 +93,10 @@ private Q_SLOTS:
                 f.window->findChild<QPlainTextEdit*>("txtGoalDesc")->setPlainText(typed);
                 f.window->findChild<QPushButton*>("cmdSaveGoals")->click();
             } else if (file == "report") {
-                f.window->resultsView->showReport(typed, "summary");
-                f.window->resultsView->Command5_Click(); // its tab is not open
+                only<ResultsView>(f.window.get()).showReport(typed, "summary");
+                only<ResultsView>(f.window.get()).Command5_Click(); // its tab is not open
             } else if (file == "settings") {
-                f.window->cmdSaveSettings->click();
+                f.get<QPushButton>("cmdSaveSettings")->click();
             }
         }
 
@@ -105,7 +105,7 @@ private Q_SLOTS:
         const QString told = f.fakes.dialogs.lastText();
         if (file == "log-on entry") {
             QVERIFY2(told.startsWith("Error ") && told.contains(" setting key\n"), qPrintable(told));
-            QVERIFY(f.window->startupOptions->optRun->isChecked()); // the old entry is still there
+            QVERIFY(f.get<QRadioButton>("optRun")->isChecked()); // the old entry is still there
         } else {
             QVERIFY2(told.contains("could not be saved"), qPrintable(told));
         }

@@ -3,6 +3,7 @@
 #include "testing/TestRunFixture.h"
 
 #include "shell/KeyboardShortcuts.h"
+#include "study/MemorizeView.h"
 
 #include <QMenu>
 #include <QPointer>
@@ -13,7 +14,7 @@ class TestKeyboard : public QObject {
     Q_OBJECT
 
     // Which option is selected, or -1.
-    static int selected(TestScreen& s)
+    static int selected(const TestRunFixture::TestControls& s)
     {
         for (int i = 0; i < 7; ++i)
             if (s.optAnswer[i]->isChecked())
@@ -21,7 +22,7 @@ class TestKeyboard : public QObject {
         return -1;
     }
     // The ticked boxes as their indexes, "0 9 10".
-    static QString ticked(TestScreen& s)
+    static QString ticked(const TestRunFixture::TestControls& s)
     {
         QStringList on;
         for (int i = 0; i < 20; ++i)
@@ -32,8 +33,8 @@ class TestKeyboard : public QObject {
     static CardPictureViewer* viewer(frmMain& w) { return w.findChild<CardPictureViewer*>(); }
     static void openMemorize(frmMain& w)
     {
-        w.SSTab1->setCurrentIndex(frmMain::TabSettings);
-        QTest::mouseClick(w.cmdSetOption, Qt::LeftButton);
+        find<QTabWidget>(&w, "SSTab1")->setCurrentIndex(frmMain::TabSettings);
+        QTest::mouseClick(find(&w, "cmdSetOption"), Qt::LeftButton);
     }
 
 private Q_SLOTS:
@@ -58,7 +59,7 @@ private Q_SLOTS:
         QFETCH(int, option);
         TestRunFixture f(TestRunFixture::smallDeck(), 0, level);
         f.start();
-        TestScreen& s = f.screen();
+        const auto s = f.screen();
         QTest::keyClick(s.picResult, Qt::Key_Return); // no answer yet: stays
         QCOMPARE(f.fields().QuestionNo, 1);
         QTest::keyClicks(s.picResult, keys);
@@ -91,7 +92,7 @@ private Q_SLOTS:
         QFETCH(int, messages);
         TestRunFixture f(TestRunFixture::smallDeck(), 1, level);
         f.start();
-        TestScreen& s = f.screen();
+        const auto s = f.screen();
         QTest::keyClicks(s.picResult, keys);
         QCOMPARE(TestKeyboard::ticked(s), ticked);
         // The choice rule runs as for a click: a message for the box too many.
@@ -102,7 +103,7 @@ private Q_SLOTS:
     {
         TestRunFixture f(TestRunFixture::smallDeck(), 1, 0);
         f.start();
-        TestScreen& s = f.screen();
+        const auto s = f.screen();
         QTest::keyClicks(s.picResult, QStringLiteral("12"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(f.fields().QuestionNo, 1);
@@ -120,19 +121,20 @@ private Q_SLOTS:
         MainWindowFixture f;
         frmMain& w = f.load();
         openMemorize(w);
-        MemorizeView& v = *w.memorize;
-        QTest::keyClick(v.picCardMemorize, Qt::Key_Right);
-        QTest::keyClick(v.cmdPrevious, Qt::Key_Right);
-        QCOMPARE(v.CardPosition, 3);
-        QTest::keyClick(v.cmdNext, Qt::Key_Left);
-        QCOMPARE(v.CardPosition, 2);
-        QTest::keyClick(v.txtNormalMeaning, Qt::Key_Right);
-        QTest::keyClick(v.txtKeywords, Qt::Key_Left);
-        QCOMPARE(v.CardPosition, 2);
-        QTest::keyClick(v.picCardMemorize, Qt::Key_Left);
-        QTest::keyClick(v.picCardMemorize, Qt::Key_Left); // on card 1: disables itself, as a click does
-        QCOMPARE(v.CardPosition, 1);
-        QVERIFY(!v.cmdPrevious->isEnabled());
+        const MemorizeView& v = only<MemorizeView>(&w);
+        auto* picture = find(&w, "picCardMemorize");
+        QTest::keyClick(picture, Qt::Key_Right);
+        QTest::keyClick(find(&w, "cmdPrevious"), Qt::Key_Right);
+        QCOMPARE(v.cardPosition(), 3);
+        QTest::keyClick(find(&w, "cmdNext"), Qt::Key_Left);
+        QCOMPARE(v.cardPosition(), 2);
+        QTest::keyClick(find(&w, "txtNormalMeaning"), Qt::Key_Right);
+        QTest::keyClick(find(&w, "txtKeywords"), Qt::Key_Left);
+        QCOMPARE(v.cardPosition(), 2);
+        QTest::keyClick(picture, Qt::Key_Left);
+        QTest::keyClick(picture, Qt::Key_Left); // on card 1: disables itself, as a click does
+        QCOMPARE(v.cardPosition(), 1);
+        QVERIFY(!find(&w, "cmdPrevious")->isEnabled());
     }
 
     void helpMenuListsTheShortcuts()
@@ -168,7 +170,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         frmMain& w = f.load();
         openMemorize(w);
-        PictureBox* box = reversedBox ? w.memorize->picCardMemorizeReversed : w.memorize->picCardMemorize;
+        auto* box = find<PictureBox>(&w, reversedBox ? "picCardMemorizeReversed" : "picCardMemorize");
         if (byKey)
             QTest::keyClick(box, Qt::Key_Z);
         else
