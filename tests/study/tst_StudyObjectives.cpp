@@ -14,38 +14,16 @@ class TestStudyObjectives : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void buildCardQuery_data()
-    {
-        QTest::addColumn<bool>("major");
-        QTest::addColumn<bool>("minor");
-        QTest::addColumn<QString>("suits"); // ticked suits, C W P S
-        QTest::addColumn<QString>("query");
-        QTest::newRow("major only; unticked minor leaves the suits out")
-            << true << false << "CWPS" << "SELECT * FROM tblCards WHERE (Group=0) ORDER BY ID";
-        QTest::newRow("everything")
-            << true << true << "CWPS"
-            << "SELECT * FROM tblCards WHERE (Group=0) OR (Group=1) OR (Group=2) OR (Group=3) OR (Group=4) ORDER BY ID";
-        QTest::newRow("cups and swords") << false << true << "CS"
-                                         << "SELECT * FROM tblCards WHERE (Group=1) OR (Group=4) ORDER BY ID";
-    }
-
+    // The query text as the card database layer receives it; which rows each choice selects
+    // is checked against a real deck by the main window's test.
     void buildCardQuery()
     {
-        QFETCH(bool, major);
-        QFETCH(bool, minor);
-        QFETCH(QString, suits);
         StudyObjectives o;
-        // Tick the wanted suits first, so the last-suit rule never interferes.
-        for (int i = 0; i < 4; ++i)
-            suit(o, i)->setChecked(true);
-        for (int i = 0; i < 4; ++i)
-            suit(o, i)->setChecked(suits.contains(QLatin1Char("CWPS"[i])));
-        o.setTicked(StudyObjectives::Major, major);
-        o.setTicked(StudyObjectives::Minor, minor);
-        QTEST(o.BuildCardQuery(), "query");
-        // "Reversed" plays no part in the query.
-        box(o, "chkReversed")->setChecked(false);
-        QTEST(o.BuildCardQuery(), "query");
+        QCOMPARE(o.BuildCardQuery(),
+                 "SELECT * FROM tblCards WHERE (Group=0) OR (Group=1) OR (Group=2) OR (Group=3) OR (Group=4) ORDER BY ID");
+        o.setTicked(StudyObjectives::Major, false);
+        o.setTicked(StudyObjectives::Wands, false);
+        QCOMPARE(o.BuildCardQuery(), "SELECT * FROM tblCards WHERE (Group=1) OR (Group=3) OR (Group=4) ORDER BY ID");
     }
 
     void suitsFollowMinorArcanaAndTheLastStaysTicked()
