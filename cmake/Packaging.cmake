@@ -72,8 +72,8 @@ install(FILES dist/copyright ${LUMENREST_DIST}/changelog.gz DESTINATION ${LUMENR
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lumenrest)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR Vellacourt)
-set(CPACK_PACKAGE_CONTACT "Vellacourt <support@vellacourt.com>")
+set(CPACK_PACKAGE_VENDOR ${LUMENREST_ORGANISATION})
+set(CPACK_PACKAGE_CONTACT "${LUMENREST_ORGANISATION} <support@vellacourt.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tutor for learning the 78 cards of the tarot")
 set(CPACK_PACKAGE_DESCRIPTION "Lumenrest shows each card of the tarot with its picture upright and upside
 down, its name, its upright and reversed meanings and its keywords, and then

@@ -1,5 +1,6 @@
 #include "cardstore/frmPicEntry.h"
 #include "platform/AppPaths.h"
+#include "platform/AppTitle.h"
 #include "platform/Browser.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -32,7 +33,7 @@ int main(int argc, char** argv)
             QApplication::installTranslator(&qtTranslator);
     }
     QtAppPaths paths;
-    QApplication::setOrganizationName(QStringLiteral("Vellacourt"));
+    QApplication::setOrganizationName(Organisation());
     QApplication::setApplicationName(paths.baseName());
     // Lets window managers and Wayland match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vellacourt.Lumenrest"));

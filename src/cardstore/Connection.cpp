@@ -10,15 +10,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <atomic>
-
 namespace modDB {
 
 using namespace detail;
-
-namespace {
-std::atomic<int> g_connections{0};
-}
 
 Connection::Connection(const QString& path)
     : m_path(path)
@@ -50,7 +44,6 @@ Connection::Connection(const QString& path)
                  .arg(QDir::toNativeSeparators(path), reason),
              rc);
     }
-    ++g_connections;
 }
 
 Connection::Connection(const QString& path, Plain plain)
@@ -71,14 +64,12 @@ Connection::Connection(const QString& path, Plain plain)
         fail(QCoreApplication::translate("modDB", "The database \"%1\" could not be opened. %2").arg(QDir::toNativeSeparators(path), reason),
              rc);
     }
-    ++g_connections;
 }
 
 Connection::~Connection()
 {
     if (m_db) {
         sqlite3_close(m_db);
-        --g_connections;
     }
 }
 
@@ -126,11 +117,6 @@ qint64 Connection::lastInsertId() const
 bool Connection::isReadOnly() const
 {
     return sqlite3_db_readonly(m_db, "main") == 1;
-}
-
-int Connection::liveCount()
-{
-    return g_connections;
 }
 
 } // namespace modDB

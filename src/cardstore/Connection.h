@@ -35,9 +35,6 @@ public:
     qint64 lastInsertId() const;
     bool isReadOnly() const;
 
-    // How many connections are open in this process (tests check that replaced ones close).
-    static int liveCount();
-
 private:
     sqlite3* m_db = nullptr;
     QString m_path;

@@ -11,31 +11,23 @@ namespace {
 constexpr int kHintWidth = 220;
 constexpr int kHintHeight = 380;
 
-// The last upright scaling done by any box. A turned box of the same size as the upright one
-// next to it (the memorize view's pair) reuses it instead of scaling the same picture again.
-struct LastScaled {
-    qint64 key = 0;
-    QSize size;
-    QImage scaled;
-};
-LastScaled& lastScaled()
-{
-    static LastScaled last; // widgets live on the GUI thread only
-    return last;
-}
+} // namespace
 
-QImage scaledUpright(const QImage& source, QSize size)
+QImage PictureBox::Scaling::upright(const QImage& source, QSize size)
 {
     if (size == source.size())
         return source;
-    LastScaled& last = lastScaled();
-    if (last.key == source.cacheKey() && last.size == size && !last.scaled.isNull())
-        return last.scaled;
-    last.scaled = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    last.key = source.cacheKey();
-    last.size = size;
-    return last.scaled;
+    if (m_key == source.cacheKey() && m_size == size && !m_scaled.isNull())
+        return m_scaled;
+    m_scaled = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_key = source.cacheKey();
+    m_size = size;
+    return m_scaled;
 }
+
+void PictureBox::shareScalingWith(PictureBox& other)
+{
+    m_scaling = other.m_scaling;
 }
 
 PictureBox::PictureBox(QWidget* parent)
@@ -143,7 +135,7 @@ const PictureBox::Placement& PictureBox::placement(QSize deviceSize) const
     const int marginY = (deviceSize.height() - fitted.height()) / 2;
     fitted = QSize(deviceSize.width() - 2 * marginX, deviceSize.height() - 2 * marginY);
 
-    QImage scaled = scaledUpright(m_source, fitted);
+    QImage scaled = m_scaling->upright(m_source, fitted);
     // Turning the scaled drawing rather than the source keeps both boxes' scaling identical.
     if (m_turned)
         scaled = scaled.mirrored(true, true);

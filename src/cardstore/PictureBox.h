@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QImage>
 
+#include <memory>
+
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
@@ -35,6 +37,10 @@ public:
     QImage rendered() const;
     QImage rendered(qreal devicePixelRatio) const;
 
+    // Boxes of one size that show the same picture, one of them turned (the memorize view's
+    // pair), scale it once between them.
+    void shareScalingWith(PictureBox& other);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -55,7 +61,19 @@ private:
     void pictureChanged();
     void describe();
 
+    // The last upright scaling, kept for the boxes that share it.
+    class Scaling {
+    public:
+        QImage upright(const QImage& source, QSize size);
+
+    private:
+        qint64 m_key = 0;
+        QSize m_size;
+        QImage m_scaled;
+    };
+
     QImage m_source; // upright, as given
+    std::shared_ptr<Scaling> m_scaling = std::make_shared<Scaling>();
     bool m_turned = false;
     QString m_cardName;
 

@@ -9,15 +9,10 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <atomic>
 
 namespace modDB {
 
 using namespace detail;
-
-namespace {
-std::atomic<int> g_recordsets{0};
-}
 
 Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& sql)
     : m_connection(std::move(connection))
@@ -48,17 +43,6 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& sql)
 
     m_appendStarted.fill(false, columns);
     setFilter(QString());
-    ++g_recordsets;
-}
-
-Recordset::~Recordset()
-{
-    --g_recordsets;
-}
-
-int Recordset::liveCount()
-{
-    return g_recordsets;
 }
 
 void Recordset::rowChanged()

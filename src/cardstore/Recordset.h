@@ -16,7 +16,6 @@ namespace modDB {
 class Recordset {
 public:
     Recordset(std::shared_ptr<Connection> connection, const QString& sql);
-    ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
@@ -54,7 +53,6 @@ public:
     void Update();
 
     const QStringList& fieldNames() const { return m_columns; }
-    static int liveCount();
 
 private:
     struct Row {

@@ -1,5 +1,6 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/AppTitle.h"
 #include "platform/CheckedSave.h"
 
 #include <QCoreApplication>
@@ -10,8 +11,6 @@
 #include <QSettings>
 
 namespace {
-const QString kOrganisation = QStringLiteral("Vellacourt");
-
 bool isHexDigit(char16_t c)
 {
     return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
@@ -114,7 +113,7 @@ QByteArray QtSettingsStore::iniText(const QMap<QString, QString>& values)
 QString QtSettingsStore::GetSetting(const QString& application, const QString& section, const QString& key,
                                     const QString& defaultValue) const
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, application);
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Organisation(), application);
     settings.beginGroup(section);
     return settings.value(key, defaultValue).toString();
 }
@@ -122,7 +121,7 @@ QString QtSettingsStore::GetSetting(const QString& application, const QString& s
 QString QtSettingsStore::SaveSetting(const QString& application, const QString& section, const QString& key,
                                      const QString& value)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, application);
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Organisation(), application);
 #if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
     // Not a file of ours there: the registry, or the system's preferences service.
     settings.beginGroup(section);

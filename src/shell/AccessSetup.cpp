@@ -8,7 +8,6 @@
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "study/MemorizeView.h"
-#include "testing/ResultsView.h"
 #include "testing/TestScreen.h"
 
 #include <QAbstractScrollArea>
@@ -24,6 +23,15 @@
 #include <QTreeWidget>
 
 namespace {
+
+// The screens keep their controls to themselves; this layer finds them by their names.
+template <typename T>
+T* named(const QObject* root, const QString& name)
+{
+    T* found = root->findChild<T*>(name);
+    Q_ASSERT_X(found, "AccessSetup", qPrintable(name));
+    return found;
+}
 
 QString buddyText(const QWidget* control)
 {
@@ -58,28 +66,33 @@ void nameDatePickers(QWidget* root)
 void prepareMemorize(MemorizeView& view)
 {
     // The captions above the boxes name them.
-    view.Label9->setBuddy(view.txtNormalMeaning);
-    view.Label17->setBuddy(view.txtReverseMeaning);
-    view.Label8->setBuddy(view.txtKeywords);
-    for (QPlainTextEdit* box : {view.txtNormalMeaning, view.txtReverseMeaning, view.txtKeywords})
+    const std::pair<const char*, const char*> captions[] = {
+        {"Label9", "txtNormalMeaning"}, {"Label17", "txtReverseMeaning"}, {"Label8", "txtKeywords"}};
+    for (const auto& [label, box] : captions) {
+        auto* text = named<QPlainTextEdit>(&view, QLatin1String(box));
+        named<QLabel>(&view, QLatin1String(label))->setBuddy(text);
         // A caret to read by, while the text stays read-only.
-        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
     // The buttons' row reads "<< Previous", "Next >>", "Test Me".
-    QWidget::setTabOrder(view.cmdPrevious, view.cmdNext);
-    QWidget::setTabOrder(view.cmdNext, view.cmdStartTest);
+    auto* next = named<QPushButton>(&view, QStringLiteral("cmdNext"));
+    QWidget::setTabOrder(named<QPushButton>(&view, QStringLiteral("cmdPrevious")), next);
+    QWidget::setTabOrder(next, named<QPushButton>(&view, QStringLiteral("cmdStartTest")));
 }
 
 void prepareTest(TestScreen& screen)
 {
     const QString keys = QStringLiteral("1234567890ABCDEFGHIJ");
     for (int i = 0; i < 20; ++i)
-        screen.chkKeywords[i]->setAccessibleDescription(QObject::tr("Key %1").arg(keys.at(i)));
-    screen.picDescContainer->setAccessibleName(QObject::tr("Meanings to choose from"));
+        named<QCheckBox>(&screen, QStringLiteral("chkKeywords_%1").arg(i))
+            ->setAccessibleDescription(QObject::tr("Key %1").arg(keys.at(i)));
+    auto* meanings = named<QWidget>(&screen, QStringLiteral("picDescContainer"));
+    meanings->setAccessibleName(QObject::tr("Meanings to choose from"));
     // The meanings scroll with the focus; the scroll area itself is no stop on the way.
-    for (QWidget* w = screen.picDescContainer->parentWidget(); w && w != &screen; w = w->parentWidget())
+    for (QWidget* w = meanings->parentWidget(); w && w != &screen; w = w->parentWidget())
         if (auto* scroll = qobject_cast<QAbstractScrollArea*>(w))
             scroll->setFocusPolicy(Qt::NoFocus);
-    screen.picKeywodContainer->setAccessibleName(QObject::tr("Keywords to choose from"));
+    named<QWidget>(&screen, QStringLiteral("picKeywodContainer"))->setAccessibleName(QObject::tr("Keywords to choose from"));
 }
 
 } // namespace
@@ -88,17 +101,20 @@ namespace AccessSetup {
 
 void prepare(frmMain& window)
 {
-    window.SSTab1->setAccessibleName(QObject::tr("Steps"));
-    window.goals->findChild<QTreeWidget*>(QStringLiteral("ListView1"))->setAccessibleName(QObject::tr("Goals"));
+    named<QTabWidget>(&window, QStringLiteral("SSTab1"))->setAccessibleName(QObject::tr("Steps"));
+    named<QTreeWidget>(&window, QStringLiteral("ListView1"))->setAccessibleName(QObject::tr("Goals"));
     nameDatePickers(&window);
-    prepareMemorize(*window.memorize);
-    prepareTest(*window.testScreen);
-    window.resultsView->txtResult->setAccessibleName(QObject::tr("Test report"));
+    auto* memorize = window.findChild<MemorizeView*>();
+    auto* test = window.findChild<TestScreen*>();
+    prepareMemorize(*memorize);
+    prepareTest(*test);
+    named<QPlainTextEdit>(&window, QStringLiteral("txtResult"))->setAccessibleName(QObject::tr("Test report"));
     // The Co-Brand frame reads: the text, its link, "Donate", "Exit".
-    QWidget::setTabOrder(window.Label3, window.cmdReset);
-    QWidget::setTabOrder(window.cmdReset, window.cmdNav_1);
+    auto* donate = named<QPushButton>(&window, QStringLiteral("cmdReset"));
+    QWidget::setTabOrder(named<QWidget>(&window, QStringLiteral("Label3")), donate);
+    QWidget::setTabOrder(donate, named<QPushButton>(&window, QStringLiteral("cmdNav_1")));
 
-    auto* keys = new KeyboardShortcuts(window.memorize, window.testScreen, &window);
+    auto* keys = new KeyboardShortcuts(memorize, test, &window);
     if (auto* help = window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuHelp"))) {
         auto* shortcuts = new QAction(QObject::tr("&Keyboard Shortcuts"), help);
         shortcuts->setObjectName(QStringLiteral("mnuShortcuts"));
@@ -113,7 +129,7 @@ void prepare(frmMain& window)
 
 void prepare(frmAbout& box)
 {
-    box.picIcon->setAccessibleName(QObject::tr("Program icon"));
+    named<QLabel>(&box, QStringLiteral("picIcon"))->setAccessibleName(QObject::tr("Program icon"));
 }
 
 } // namespace AccessSetup

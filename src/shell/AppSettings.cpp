@@ -7,7 +7,12 @@
 
 namespace {
 const QString kSection = QStringLiteral("Settings");
+
+QString flagText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
 }
+} // namespace
 
 AppSettings::AppSettings(SettingsStore& store, const AppPaths& paths)
     : m_store(store)
@@ -23,6 +28,27 @@ QString AppSettings::GetSetting(const QString& key, const QString& defaultValue)
 QString AppSettings::SaveSetting(const QString& key, const QString& value)
 {
     return m_store.SaveSetting(m_paths.baseName(), kSection, key, value);
+}
+
+int AppSettings::value(const IndexSetting& setting) const
+{
+    const QString text = GetSetting(QLatin1String(setting.key), QString::number(setting.defaultIndex));
+    return toIndex(text, setting.defaultIndex, setting.count);
+}
+
+bool AppSettings::value(const FlagSetting& setting) const
+{
+    return GetSetting(QLatin1String(setting.key), flagText(setting.defaultValue)) == flagText(true);
+}
+
+QString AppSettings::save(const IndexSetting& setting, int value)
+{
+    return SaveSetting(QLatin1String(setting.key), QString::number(value));
+}
+
+QString AppSettings::save(const FlagSetting& setting, bool value)
+{
+    return SaveSetting(QLatin1String(setting.key), flagText(value));
 }
 
 QString AppSettings::saveFailedMessage(const QString& error)

@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/SettingKeys.h"
+
 #include <QString>
 
 class AppPaths;
@@ -14,6 +16,13 @@ public:
     QString GetSetting(const QString& key, const QString& defaultValue) const;
     // An empty text once stored, else why not.
     QString SaveSetting(const QString& key, const QString& value);
+    // The typed values of the settings table: missing or unreadable values read as their
+    // default.
+    int value(const IndexSetting& setting) const;
+    bool value(const FlagSetting& setting) const;
+    QString save(const IndexSetting& setting, int value);
+    QString save(const FlagSetting& setting, bool value);
+
     // What the user is told when a value could not be stored.
     static QString saveFailedMessage(const QString& error);
 

@@ -38,13 +38,28 @@ bool shown(const QWidget* control)
     return control->isEnabled() && !control->isHidden();
 }
 
+template <typename T>
+T* named(const QObject* root, const QString& name)
+{
+    T* found = root->findChild<T*>(name);
+    Q_ASSERT_X(found, "KeyboardShortcuts", qPrintable(name));
+    return found;
+}
+
 } // namespace
 
 KeyboardShortcuts::KeyboardShortcuts(MemorizeView* memorize, TestScreen* test, QObject* parent)
     : QObject(parent)
     , m_memorize(memorize)
     , m_test(test)
+    , m_next(named<QPushButton>(memorize, QStringLiteral("cmdNext")))
+    , m_previous(named<QPushButton>(memorize, QStringLiteral("cmdPrevious")))
+    , m_nextQuestion(named<QPushButton>(test, QStringLiteral("cmdNextQuestion")))
 {
+    for (std::size_t i = 0; i < m_options.size(); ++i)
+        m_options[i] = named<WrappingRadioButton>(test, QStringLiteral("optAnswer_%1").arg(i));
+    for (std::size_t i = 0; i < m_keywords.size(); ++i)
+        m_keywords[i] = named<QCheckBox>(test, QStringLiteral("chkKeywords_%1").arg(i));
     watch(m_memorize);
     watch(m_test);
     describeOptionKeys();
@@ -84,11 +99,11 @@ bool KeyboardShortcuts::memorizeKey(QObject* receiver, const QKeyEvent& key)
 {
     if (isTextBox(receiver) || (receiver->parent() && isTextBox(receiver->parent())))
         return false; // the caret moves, the card stays
-    QPushButton* button = nullptr;
+    QAbstractButton* button = nullptr;
     if (key.key() == Qt::Key_Right)
-        button = m_memorize->cmdNext;
+        button = m_next;
     else if (key.key() == Qt::Key_Left)
-        button = m_memorize->cmdPrevious;
+        button = m_previous;
     if (!button)
         return false;
     if (button->isEnabled())
@@ -101,11 +116,11 @@ bool KeyboardShortcuts::testKey(QObject* receiver, const QKeyEvent& key)
     const int k = key.key();
     if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space) {
         // Space on an option or a keyword box is that control's own toggle.
-        if (k == Qt::Key_Space && receiver != m_test->cmdNextQuestion && qobject_cast<QAbstractButton*>(receiver))
+        if (k == Qt::Key_Space && receiver != m_nextQuestion && qobject_cast<QAbstractButton*>(receiver))
             return false;
-        if (!m_test->cmdNextQuestion->isEnabled())
+        if (!m_nextQuestion->isEnabled())
             return false;
-        m_test->cmdNextQuestion->click();
+        m_nextQuestion->click();
         return true;
     }
     const bool description = m_test->descriptionInFront();
@@ -122,7 +137,7 @@ bool KeyboardShortcuts::pickOption(int place)
 {
     // The place counts among the options shown, so 1 is always the top one.
     int seen = 0;
-    for (WrappingRadioButton* option : m_test->optAnswer) {
+    for (WrappingRadioButton* option : m_options) {
         if (!shown(option))
             continue;
         if (seen++ == place) {
@@ -137,13 +152,13 @@ void KeyboardShortcuts::describeOptionKeys()
 {
     // Screen readers tell the key with each option; the key depends on which are shown.
     int place = 0;
-    for (WrappingRadioButton* option : m_test->optAnswer)
+    for (WrappingRadioButton* option : m_options)
         option->setAccessibleDescription(option->isHidden() ? QString() : tr("Key %1").arg(++place));
 }
 
 bool KeyboardShortcuts::toggleKeyword(int index)
 {
-    QCheckBox* box = m_test->chkKeywords[index];
+    QCheckBox* box = m_keywords[std::size_t(index)];
     if (!shown(box))
         return false;
     box->setChecked(!box->isChecked());

@@ -1,10 +1,15 @@
 #pragma once
 #include <QObject>
 
+#include <array>
+
 class MemorizeView;
+class QAbstractButton;
+class QCheckBox;
 class QKeyEvent;
 class QWidget;
 class TestScreen;
+class WrappingRadioButton;
 
 // The keys that answer a question and walk through the cards without the mouse. They act
 // through the real controls (a box is ticked, an option selected, a button clicked), so
@@ -32,4 +37,10 @@ private:
 
     MemorizeView* m_memorize;
     TestScreen* m_test;
+    // The controls the keys act through, found by their names.
+    QAbstractButton* m_next;
+    QAbstractButton* m_previous;
+    QAbstractButton* m_nextQuestion;
+    std::array<WrappingRadioButton*, 7> m_options;
+    std::array<QCheckBox*, 20> m_keywords;
 };

@@ -8,16 +8,13 @@
 #include "platform/UiText.h"
 #include "shell/AppSettings.h"
 #include "shell/RemindDueBox.h"
+#include "shell/SettingKeys.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-
-namespace {
-const QString kRunAtSysTray = QStringLiteral("RunAtSysTray");
-}
 
 StartupOptions::StartupOptions(const Services& services, QWidget* parent)
     : QGroupBox(tr("Run on Windows Start-Up"), parent)
@@ -124,8 +121,7 @@ void StartupOptions::chkSysTray_Click()
 {
     if (!m_svc.settings)
         return;
-    const QString error = AppSettings(*m_svc.settings, *m_svc.paths)
-        .SaveSetting(kRunAtSysTray, chkSysTray->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+    const QString error = AppSettings(*m_svc.settings, *m_svc.paths).save(Settings::RunAtSysTray, chkSysTray->isChecked());
     if (!error.isEmpty())
         m_svc.dialogs->message(this, AppSettings::saveFailedMessage(error), AppTitle(), Dialogs::Icon::Critical);
 }
@@ -146,6 +142,10 @@ void StartupOptions::loadRegistration()
         optRun->setChecked(true);
     if (!optRun->isChecked() || !m_svc.settings)
         return;
-    const QString stored = AppSettings(*m_svc.settings, *m_svc.paths).GetSetting(kRunAtSysTray, QStringLiteral("False"));
-    chkSysTray->setChecked(stored == QStringLiteral("True"));
+    chkSysTray->setChecked(AppSettings(*m_svc.settings, *m_svc.paths).value(Settings::RunAtSysTray));
+}
+
+bool StartupOptions::startInTray() const
+{
+    return chkSysTray->isChecked();
 }

@@ -19,23 +19,24 @@ public:
     // gives false.
     bool SetRunAtStartup(const QString& name, const QString& executablePath, bool enable);
 
-    void optRun_Click();
-    void optDontRun_Click();
-    void chkSysTray_Click();
-
     // At start-up: selects the option that matches the log-on entry (its click rule
     // re-writes an existing entry with the current path) and, only when registered,
     // takes "Start at system tray" from the settings store.
     void loadRegistration();
+    // "Start at system tray" is ticked.
+    bool startInTray() const;
+
+private:
+    void optRun_Click();
+    void optDontRun_Click();
+    void chkSysTray_Click();
+
+    // Puts the option back to what the log-on list holds, without running its rule.
+    void showRegistration(bool registered);
 
     QRadioButton* optRun;
     QRadioButton* optDontRun;
     QCheckBox* chkSysTray;
     QLabel* Label14;
-
-private:
-    // Puts the option back to what the log-on list holds, without running its rule.
-    void showRegistration(bool registered);
-
     Services m_svc;
 };

@@ -1,23 +1,16 @@
 #include "shell/UserSettings.h"
 
+#include "shell/SettingKeys.h"
 #include "shell/StartupOptions.h"
 #include "study/StudyObjectives.h"
 #include "testing/TestOptions.h"
 
-#include <QCheckBox>
-#include <QRadioButton>
-
-#include <array>
-
 namespace {
 
-// The six study boxes, in the order they are stored.
-const std::array<QString, 6> kBoxKeys{QStringLiteral("MajorArcana"), QStringLiteral("MinorArcana"),
-                                      QStringLiteral("Cups"),        QStringLiteral("Wands"),
-                                      QStringLiteral("Pentacles"),   QStringLiteral("Swords")};
-const QString kTestType = QStringLiteral("TestType");
-const QString kDifficulty = QStringLiteral("Difficulty");
-const QString kRunAtSysTray = QStringLiteral("RunAtSysTray");
+// The study boxes in the order of Settings::StudyBoxes.
+constexpr StudyObjectives::Box kBoxes[] = {StudyObjectives::Major, StudyObjectives::Minor, StudyObjectives::Cups,
+                                           StudyObjectives::Wands, StudyObjectives::Pentacles, StudyObjectives::Swords};
+static_assert(std::size(kBoxes) == Settings::StudyBoxes.size());
 
 } // namespace
 
@@ -32,34 +25,22 @@ UserSettings::UserSettings(const AppSettings& store, StudyObjectives& objectives
 
 void UserSettings::LoadSettings()
 {
-    const std::array<QCheckBox*, 6> boxes{m_objectives.chkMajor,    m_objectives.chkMinor,
-                                          m_objectives.chkGroup[0], m_objectives.chkGroup[1],
-                                          m_objectives.chkGroup[2], m_objectives.chkGroup[3]};
-    for (size_t i = 0; i < boxes.size(); ++i) {
-        const int state = AppSettings::toIndex(m_store.GetSetting(kBoxKeys[i], QStringLiteral("1")), 1, 2);
-        boxes[i]->setChecked(state == 1);
-    }
-    const int type = AppSettings::toIndex(m_store.GetSetting(kTestType, QStringLiteral("1")), 1, 2);
-    m_testOptions.optTestType[type]->setChecked(true);
-    const int level = AppSettings::toIndex(m_store.GetSetting(kDifficulty, QStringLiteral("0")), 0, 3);
-    m_testOptions.optDifficulty[level]->setChecked(true);
+    for (std::size_t i = 0; i < Settings::StudyBoxes.size(); ++i)
+        m_objectives.setTicked(kBoxes[i], m_store.value(Settings::StudyBoxes[i]) == 1);
+    m_testOptions.setTestType(m_store.value(Settings::TestType));
+    m_testOptions.setDifficulty(m_store.value(Settings::Difficulty));
 }
 
 QString UserSettings::cmdSaveSettings_Click()
 {
-    const std::array<QCheckBox*, 6> boxes{m_objectives.chkMajor,    m_objectives.chkMinor,
-                                          m_objectives.chkGroup[0], m_objectives.chkGroup[1],
-                                          m_objectives.chkGroup[2], m_objectives.chkGroup[3]};
-    QList<std::pair<QString, QString>> values;
-    for (size_t i = 0; i < boxes.size(); ++i)
-        values.append({kBoxKeys[i], boxes[i]->isChecked() ? QStringLiteral("1") : QStringLiteral("0")});
-    values.append({kTestType, QString::number(m_testOptions.testType())});
-    values.append({kDifficulty, QString::number(m_testOptions.difficulty())});
-    values.append({kRunAtSysTray, m_startupOptions.chkSysTray->isChecked() ? QStringLiteral("True")
-                                                                          : QStringLiteral("False")});
-    for (const auto& [key, value] : values) {
-        if (const QString error = m_store.SaveSetting(key, value); !error.isEmpty())
-            return error;
-    }
-    return {};
+    QString error;
+    for (std::size_t i = 0; i < Settings::StudyBoxes.size() && error.isEmpty(); ++i)
+        error = m_store.save(Settings::StudyBoxes[i], m_objectives.isTicked(kBoxes[i]) ? 1 : 0);
+    if (error.isEmpty())
+        error = m_store.save(Settings::TestType, m_testOptions.testType());
+    if (error.isEmpty())
+        error = m_store.save(Settings::Difficulty, m_testOptions.difficulty());
+    if (error.isEmpty())
+        error = m_store.save(Settings::RunAtSysTray, m_startupOptions.startInTray());
+    return error;
 }

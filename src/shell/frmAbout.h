@@ -14,6 +14,7 @@ public:
     // The classic deck the program teaches.
     static QString deckName();
 
+private:
     void cmdOK_Click();
 
     QLabel* Label2;

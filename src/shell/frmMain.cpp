@@ -11,10 +11,10 @@
 #include "progress/frmProgress.h"
 #include "shell/AccessSetup.h"
 #include "shell/ClickLabel.h"
+#include "shell/OpenForms.h"
 #include "shell/ProgramIcon.h"
 #include "shell/StartupOptions.h"
 #include "shell/TrayControl.h"
-#include "shell/UnloadAllForms.h"
 #include "shell/UserSettings.h"
 #include "shell/frmAbout.h"
 #include "shell/frmNagScreen.h"
@@ -26,7 +26,6 @@
 #include "testing/TestRun.h"
 #include "testing/TestScreen.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -41,12 +40,13 @@
 frmMain::frmMain(const Services& services, QWidget* parent)
     : QMainWindow(parent)
     , m_svc(services)
+    , m_forms(std::make_shared<OpenForms>())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppCaption());
     setWindowIcon(ProgramIcon::icon());
     // Closed by UnloadAllForms even while hidden (in the tray, or before it is shown).
-    setProperty("lumenrestForm", true);
+    m_forms->keep(this);
 
     auto* central = new QWidget(this);
     Label6 = new ClickLabel(tr("The Most Popular Online Mystic Discussion Forum. Best Resource For "
@@ -114,8 +114,8 @@ frmMain::frmMain(const Services& services, QWidget* parent)
         m_currentTab = index;
         SSTab1_Click(previous);
     });
-    connect(objectives, &StudyObjectives::nextAllowed, memorize->cmdNext, &QPushButton::setEnabled);
-    connect(testOptions, &TestOptions::reversedAllowed, objectives->chkReversed, &QCheckBox::setEnabled);
+    connect(objectives, &StudyObjectives::nextAllowed, memorize, &MemorizeView::setNextAllowed);
+    connect(testOptions, &TestOptions::reversedAllowed, objectives, &StudyObjectives::setReversedAllowed);
     connect(cmdSetOption, &QPushButton::clicked, this, &frmMain::cmdSetOption_Click);
     connect(cmdSaveSettings, &QPushButton::clicked, this, [this] {
         if (const QString error = m_settings->cmdSaveSettings_Click(); !error.isEmpty())
@@ -124,10 +124,10 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     testRun = new TestRun(m_svc,
                           {[this](const QString& query) { return openDeck(query); }, [this](int tab) { selectTab(tab); },
                            [this](int tab, bool on) { SSTab1->setTabEnabled(tab, on); },
-                           [this] { memorize->cmdNext->setEnabled(true); }},
+                           [this] { memorize->setNextAllowed(true); }},
                           testScreen, resultsView, testOptions, objectives, this);
     connect(cmdStartTest2, &QPushButton::clicked, testRun, &TestRun::cmdStartTest2_Click);
-    connect(memorize->cmdStartTest, &QPushButton::clicked, testRun, &TestRun::cmdStartTest_Click);
+    connect(memorize, &MemorizeView::testRequested, testRun, &TestRun::cmdStartTest_Click);
     // The store is opened with the first answer or the first look at the Progress window.
     progressService = new progress::ProgressService(
         *m_svc.clock, [paths = m_svc.paths]() -> QString { return paths->dataDir() + QStringLiteral("/progress.sqlite"); }, this);
@@ -135,7 +135,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     connect(testRun, &TestRun::answerRecorded, progressService, &progress::ProgressService::recordAnswer);
     connect(testRun, &TestRun::testEnded, progressService, &progress::ProgressService::endTest);
     connect(progressService, &progress::ProgressService::problemChanged, testScreen, &TestScreen::showStoreProblem);
-    connect(resultsView->cmdProgress, &QPushButton::clicked, this, &frmMain::mnuProgress_Click);
+    connect(resultsView, &ResultsView::progressRequested, this, &frmMain::mnuProgress_Click);
     connect(cmdNav_1, &QPushButton::clicked, this, [this] { cmdNav_Click(1); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { modHelp::OpenDonatePage(*m_svc.browser); });
     connect(Label6, &ClickLabel::clicked, this, [this] { modHelp::OpenHomePage(*m_svc.browser); });
@@ -217,7 +217,7 @@ bool frmMain::Form_Load()
     if (!QFileInfo::exists(database)) {
         m_svc.dialogs->message(this, tr("Required files missing. Please reinstall %1").arg(AppTitle()),
                                tr("ERROR !"), Dialogs::Icon::Critical);
-        modGlobals::UnloadAllForms();
+        UnloadAllForms();
         return false;
     }
     InitGoals();
@@ -226,7 +226,7 @@ bool frmMain::Form_Load()
     for (int tab : {TabMemorize, TabTest, TabResults})
         SSTab1->setTabEnabled(tab, false);
     // Without a tray the window stays in sight: there would be no way back to it.
-    if (startedFromLogOn() && startupOptions->chkSysTray->isChecked() && MinimizeToTray())
+    if (startedFromLogOn() && startupOptions->startInTray() && MinimizeToTray())
         return true;
     SSTab1->setCurrentIndex(TabGoals);
     show();
@@ -279,7 +279,7 @@ void frmMain::SSTab1_Click(int PreviousTab)
         break;
     case TabTest:
         SSTab1->setTabEnabled(TabResults, false);
-        testScreen->picResult->setFocus();
+        testScreen->focusPicture();
         break;
     case TabResults:
         SSTab1->setTabEnabled(TabTest, false);
@@ -359,12 +359,17 @@ void frmMain::closeEvent(QCloseEvent* event)
     // Closing is never cancelled or turned into hiding.
     event->accept();
     // Unloaded once: UnloadAllForms must not close it (and remind the user) again.
-    setProperty("lumenrestForm", false);
+    m_forms->forget(this);
     Form_Unload();
 }
 
 void frmMain::Form_Unload()
 {
     RemoveTrayIcon();
-    frmNagScreen::showReminder(m_svc);
+    frmNagScreen::showReminder(m_svc, m_forms);
+}
+
+void frmMain::UnloadAllForms()
+{
+    m_forms->UnloadAllForms();
 }

@@ -1,11 +1,13 @@
 #pragma once
 #include "platform/Services.h"
+#include "shell/MainTabs.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
 class ClickLabel;
+class OpenForms;
 class GoalsScreen;
 class MemorizeView;
 class QAction;
@@ -30,14 +32,23 @@ class ProgressService;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    enum Tab { TabGoals = 0, TabSettings = 1, TabMemorize = 2, TabTest = 3, TabResults = 4 };
+    using enum MainTab;
 
     explicit frmMain(const Services& services, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The start-up sequence; false when the program must end at once.
     bool Form_Load();
+    bool startedFromLogOn() const;
+    // A program selection: the tab becomes available and is selected.
+    void selectTab(int index);
+    // Closes every window of the program, this one too even while it is hidden.
+    void UnloadAllForms();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     void SSTab1_Click(int PreviousTab);
     void mnuTabGoals_Click();
     void mnuTabSettings_Click();
@@ -50,9 +61,15 @@ public:
     // Opens the card database and the deck of the query; on failure the user is told why
     // and no deck stays open.
     bool openDeck(const QString& query);
-    // A program selection: the tab becomes available and is selected.
-    void selectTab(int index);
-    bool startedFromLogOn() const;
+
+    void buildMenus();
+    QWidget* buildSettingsTab();
+    void Form_Unload();
+    void InitGoals();
+    void LoadSettings();
+    void applyStartupRegistration();
+    bool MinimizeToTray();
+    void RemoveTrayIcon();
 
     QTabWidget* SSTab1;
     ClickLabel* Label6;
@@ -76,20 +93,8 @@ public:
     // Records every answer; read by the Progress window.
     progress::ProgressService* progressService;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void buildMenus();
-    QWidget* buildSettingsTab();
-    void Form_Unload();
-    void InitGoals();
-    void LoadSettings();
-    void applyStartupRegistration();
-    bool MinimizeToTray();
-    void RemoveTrayIcon();
-
     Services m_svc;
+    std::shared_ptr<OpenForms> m_forms;
     int m_currentTab = 0;
     TrayControl* m_tray;
     frmProgress* m_progressWindow = nullptr;

@@ -3,7 +3,7 @@
 #include "platform/AppTitle.h"
 #include "platform/Random.h"
 #include "shell/ProgramIcon.h"
-#include "shell/UnloadAllForms.h"
+#include "shell/OpenForms.h"
 #include "shell/modHelp.h"
 
 #include <QApplication>
@@ -20,9 +20,10 @@
 #include <algorithm>
 #include <cmath>
 
-frmNagScreen::frmNagScreen(const Services& services, QWidget* parent)
+frmNagScreen::frmNagScreen(const Services& services, std::shared_ptr<OpenForms> forms, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
     , m_svc(services)
+    , m_forms(forms ? std::move(forms) : std::make_shared<OpenForms>())
 {
     setObjectName(QStringLiteral("frmNagScreen"));
     setWindowTitle(AppCaption());
@@ -88,9 +89,11 @@ frmNagScreen::frmNagScreen(const Services& services, QWidget* parent)
     Form_Load();
 }
 
-frmNagScreen* frmNagScreen::showReminder(const Services& services)
+frmNagScreen::~frmNagScreen() = default;
+
+frmNagScreen* frmNagScreen::showReminder(const Services& services, std::shared_ptr<OpenForms> forms)
 {
-    auto* nag = new frmNagScreen(services);
+    auto* nag = new frmNagScreen(services, std::move(forms));
     nag->setAttribute(Qt::WA_DeleteOnClose);
     // In the middle of the screen, where it is seen, whatever the window manager does.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -196,7 +199,7 @@ void frmNagScreen::closeEvent(QCloseEvent* event)
 
 void frmNagScreen::Form_Unload()
 {
-    modGlobals::UnloadAllForms();
+    m_forms->UnloadAllForms();
     // The last step of every run: the program ends here.
     QCoreApplication::quit();
 }

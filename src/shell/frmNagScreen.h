@@ -5,7 +5,9 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
+class OpenForms;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -15,10 +17,12 @@ class QPushButton;
 class frmNagScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit frmNagScreen(const Services& services, QWidget* parent = nullptr);
+    // Closing it closes the windows of forms (all windows on the screen when none is given).
+    explicit frmNagScreen(const Services& services, std::shared_ptr<OpenForms> forms = {}, QWidget* parent = nullptr);
+    ~frmNagScreen() override;
 
     // Opens a new reminder, modeless; it deletes itself when closed.
-    static frmNagScreen* showReminder(const Services& services);
+    static frmNagScreen* showReminder(const Services& services, std::shared_ptr<OpenForms> forms);
 
     // The classic 16-colour palette.
     static QColor QBColor(int n);
@@ -45,4 +49,5 @@ private:
     int draw(int n);
 
     Services m_svc;
+    std::shared_ptr<OpenForms> m_forms;
 };

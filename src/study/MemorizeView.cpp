@@ -64,6 +64,7 @@ MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
     : QWidget(parent)
     , m_dialogs(dialogs)
 {
+    setObjectName(QStringLiteral("tabMemorize"));
     lblCardNameMemorize = label("lblCardNameMemorize", tr("Card Name"), this);
     QFont nameFont = lblCardNameMemorize->font();
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
@@ -78,6 +79,7 @@ MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
     picCardMemorizeReversed->setObjectName(QStringLiteral("picCardMemorizeReversed"));
     for (PictureBox* box : {picCardMemorize, picCardMemorizeReversed})
         box->setFixedSize(box->sizeHint() * 0.9);
+    picCardMemorizeReversed->shareScalingWith(*picCardMemorize);
     lblPictureText = wrappedLabel("lblPictureText", this);
     lblContrastText = wrappedLabel("lblContrastText", this);
     QFont contrastFont = lblContrastText->font();
@@ -130,6 +132,12 @@ MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
 
     connect(cmdNext, &QPushButton::clicked, this, &MemorizeView::cmdNext_Click);
     connect(cmdPrevious, &QPushButton::clicked, this, &MemorizeView::cmdPrevious_Click);
+    connect(cmdStartTest, &QPushButton::clicked, this, &MemorizeView::testRequested);
+}
+
+void MemorizeView::setNextAllowed(bool allowed)
+{
+    cmdNext->setEnabled(allowed);
 }
 
 void MemorizeView::prepare()

@@ -16,12 +16,21 @@ public:
     // What selecting the tab does: back to the first card of the deck.
     void prepare();
     void ShowCard();
+    // The 1-based number of the shown card within the deck.
+    int cardPosition() const { return CardPosition; }
+    // Whether "Next >>" may walk the deck.
+    void setNextAllowed(bool allowed);
+
+Q_SIGNALS:
+    // "Test Me": a test on the deck shown.
+    void testRequested();
+
+private:
     void cmdNext_Click();
     void cmdPrevious_Click();
+    void showCardFields();
 
-    // The 1-based number of the shown card within the deck.
     int CardPosition = 0;
-
     QLabel* lblCardNameMemorize;
     PictureBox* picCardMemorize;
     PictureBox* picCardMemorizeReversed;
@@ -36,9 +45,5 @@ public:
     QPushButton* cmdNext;
     QPushButton* cmdPrevious;
     QPushButton* cmdStartTest;
-
-private:
-    void showCardFields();
-
     Dialogs* m_dialogs;
 };

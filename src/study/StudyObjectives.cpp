@@ -67,6 +67,38 @@ bool StudyObjectives::anyArcana() const
     return chkMajor->isChecked() || chkMinor->isChecked();
 }
 
+bool StudyObjectives::reversedTicked() const
+{
+    return chkReversed->isChecked();
+}
+
+QCheckBox* StudyObjectives::box(Box which) const
+{
+    switch (which) {
+    case Major:
+        return chkMajor;
+    case Minor:
+        return chkMinor;
+    default:
+        return chkGroup[std::size_t(which - Cups)];
+    }
+}
+
+bool StudyObjectives::isTicked(Box which) const
+{
+    return box(which)->isChecked();
+}
+
+void StudyObjectives::setTicked(Box which, bool ticked)
+{
+    box(which)->setChecked(ticked);
+}
+
+void StudyObjectives::setReversedAllowed(bool allowed)
+{
+    chkReversed->setEnabled(allowed);
+}
+
 void StudyObjectives::arcanaRule()
 {
     const bool allowed = anyArcana();

@@ -55,6 +55,7 @@ ResultsView::ResultsView(Dialogs* dialogs, QWidget* parent)
     bottom->addWidget(lblResultInfo, 1);
     bottom->addWidget(Command5);
     bottom->addWidget(cmdProgress);
+    connect(cmdProgress, &QPushButton::clicked, this, &ResultsView::progressRequested);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtResult, 1);
     layout->addLayout(bottom);

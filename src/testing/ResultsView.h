@@ -22,12 +22,15 @@ public:
     // Every character as wide as a blank, so the report's columns line up.
     static bool isMonospaced(const QFont& font);
 
+Q_SIGNALS:
+    // "My Progress": the learner asks for the Progress window.
+    void progressRequested();
+
+private:
     QPlainTextEdit* txtResult;
     QLabel* lblResultInfo;
     QPushButton* Command5;
-    QPushButton* cmdProgress; // opens the Progress window
-
-private:
+    QPushButton* cmdProgress;
     Dialogs* m_dialogs;
     bool m_fixedPitch = false;
 };

@@ -93,6 +93,16 @@ int TestOptions::difficulty() const
     return optDifficulty[1]->isChecked() ? 1 : 2;
 }
 
+void TestOptions::setTestType(int type)
+{
+    optTestType[std::size_t(type)]->setChecked(true);
+}
+
+void TestOptions::setDifficulty(int level)
+{
+    optDifficulty[std::size_t(level)]->setChecked(true);
+}
+
 void TestOptions::optTestType_Click(int Index)
 {
     Q_EMIT reversedAllowed(Index == 0);

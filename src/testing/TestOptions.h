@@ -18,7 +18,15 @@ public:
     // 0 Beginner, 1 Intermediate, 2 Advanced.
     int difficulty() const;
     bool isDescription() const;
+    // Select an option; its rule runs as for a click.
+    void setTestType(int type);
+    void setDifficulty(int level);
 
+Q_SIGNALS:
+    // Description questions may ask reversed meanings; keyword questions never do.
+    void reversedAllowed(bool allowed);
+
+private:
     void optTestType_Click(int Index);
 
     QGroupBox* Frame2;
@@ -27,8 +35,4 @@ public:
     QGroupBox* Frame1;
     std::array<QRadioButton*, 3> optDifficulty;
     QLabel* Label19;
-
-Q_SIGNALS:
-    // Description questions may ask reversed meanings; keyword questions never do.
-    void reversedAllowed(bool allowed);
 };

@@ -12,11 +12,9 @@
 #include "testing/TestOptions.h"
 #include "testing/TestReport.h"
 #include "testing/TestScreen.h"
+#include "shell/MainTabs.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QPushButton>
 
 #include <algorithm>
 
@@ -24,11 +22,6 @@ using modGlobals::IsInLongArray;
 using modGlobals::IsLongArrayInitialised;
 
 namespace {
-constexpr int kTabSettings = 1;
-constexpr int kTabMemorize = 2;
-constexpr int kTabTest = 3;
-constexpr int kTabResults = 4;
-
 // Marks a question under construction; handlers that run meanwhile do nothing.
 class BusyScope {
 public:
@@ -56,7 +49,7 @@ TestRun::TestRun(const Services& services, TestHost host, TestScreen* screen, Re
     , m_description(m_fields, *services.random, [this] { letPendingEventsRun(); })
     , m_keyword(m_fields, *services.random)
 {
-    connect(m_screen->cmdNextQuestion, &QPushButton::clicked, this, &TestRun::cmdNextQuestion_Click);
+    connect(m_screen, &TestScreen::nextQuestionRequested, this, &TestRun::cmdNextQuestion_Click);
 }
 
 void TestRun::letPendingEventsRun()
@@ -103,7 +96,7 @@ void TestRun::startDrill(const QList<int>& cardIds)
     if (m_busy)
         return;
     // As if the learner went to the Settings tab and clicked "Test Me" there.
-    m_host.selectTab(kTabSettings);
+    m_host.selectTab(TabSettings);
     if (!m_objectives->anyArcana())
         m_host.allowMemorizeNext();
     startFromSettings(DeckQuery::drill(cardIds));
@@ -120,8 +113,8 @@ void TestRun::startFromSettings(const QString& query)
         reportError(e);
         return;
     }
-    m_host.setTabAvailable(kTabMemorize, true);
-    m_host.selectTab(kTabTest);
+    m_host.setTabAvailable(TabMemorize, true);
+    m_host.selectTab(TabTest);
     m_screen->bringToFront(m_options->isDescription());
     cmdStartTest_Click();
 }
@@ -150,7 +143,7 @@ void TestRun::startTest()
     m_fields.ReversedFlags.reset();
     m_fields.ChoiceCounts.reset();
     m_fields.FirstQuestion = true;
-    m_screen->lblIsReversed->setText(QString());
+    m_screen->clearOrientation();
     m_fields.QuestionNo = 0;
     m_svc.random->Randomize();
     Q_EMIT testStarted(m_options->isDescription() ? TestType::Description : TestType::Keywords,
@@ -180,8 +173,8 @@ void TestRun::questionCycle()
         return;
     }
     TestFields& f = m_fields;
-    m_host.setTabAvailable(kTabTest, true);
-    m_screen->cmdNextQuestion->setEnabled(false);
+    m_host.setTabAvailable(TabTest, true);
+    m_screen->holdNextQuestion();
 
     deck->setFilter(QString());
     ++f.QuestionNo;
@@ -200,14 +193,14 @@ void TestRun::questionCycle()
     drawNextCard(*deck);
     if (m_options->isDescription())
         m_question = m_description.BuildDescriptionQuestion(*deck, connection, m_options->difficulty(),
-                                                            m_objectives->chkReversed->isChecked());
+                                                            m_objectives->reversedTicked());
     else
         m_question = m_keyword.BuildKeywordQuestion(*deck, connection, m_options->difficulty());
     m_screen->showQuestion(m_question, *deck);
 
-    m_host.selectTab(kTabTest);
+    m_host.selectTab(TabTest);
     f.FirstQuestion = false;
-    m_screen->picResult->setFocus();
+    m_screen->focusPicture();
     m_shown.start();
 }
 
@@ -263,7 +256,7 @@ void TestRun::tally()
 void TestRun::endTest()
 {
     tally();
-    m_host.selectTab(kTabResults);
+    m_host.selectTab(TabResults);
     ShowTestReport();
     Q_EMIT testEnded();
     m_svc.dialogs->message(m_results, tr("Test Complete"), AppTitle(), Dialogs::Icon::Information);

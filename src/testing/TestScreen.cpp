@@ -137,6 +137,7 @@ TestScreen::TestScreen(Dialogs* dialogs, QWidget* parent)
         });
     for (int i = 0; i < 20; ++i)
         connect(chkKeywords[i], &QCheckBox::toggled, this, [this, i] { chkKeywords_Click(i); });
+    connect(cmdNextQuestion, &QPushButton::clicked, this, &TestScreen::nextQuestionRequested);
 }
 
 void TestScreen::showQuestion(const Question& question, modDB::Recordset& deck)
@@ -271,4 +272,19 @@ void TestScreen::showStoreProblem(const QString& text)
 {
     lblProgressStore->setText(text);
     lblProgressStore->setVisible(!text.isEmpty());
+}
+
+void TestScreen::clearOrientation()
+{
+    lblIsReversed->setText(QString());
+}
+
+void TestScreen::holdNextQuestion()
+{
+    cmdNextQuestion->setEnabled(false);
+}
+
+void TestScreen::focusPicture()
+{
+    picResult->setFocus();
 }

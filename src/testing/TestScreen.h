@@ -51,6 +51,20 @@ public:
 
     // Shows the current card of the rows in picResult, turned half a turn when reversed.
     void ShowQuestionPicture(modDB::Recordset& deck, bool reversed);
+    // A new test shows no orientation until its first question stands.
+    void clearOrientation();
+    // No answer stands: "Next Question" waits for one.
+    void holdNextQuestion();
+    // The keys answer from the card picture.
+    void focusPicture();
+
+Q_SIGNALS:
+    // "Next Question" was clicked.
+    void nextQuestionRequested();
+
+private:
+    void showDescription();
+    void showKeywords();
 
     QLabel* lblCardName;
     QLabel* lblIsReversed;
@@ -63,11 +77,6 @@ public:
     std::array<QCheckBox*, 20> chkKeywords;
     QPushButton* cmdNextQuestion;
     QLabel* lblProgressStore;
-
-private:
-    void showDescription();
-    void showKeywords();
-
     Dialogs* m_dialogs;
     Question m_question;
     QStackedLayout* m_answerAreas;

@@ -75,11 +75,14 @@ private Q_SLOTS:
             {"SELECT DISTINCT * FROM tblKeywords WHERE CardID=5", 8},
             {"SELECT DISTINCT * FROM tblKeywords WHERE Not CardID=5", 616},
             {"SELECT * FROM tblCards WHERE (Group=7) ORDER BY ID", 0}};
-        const int connections = Connection::liveCount(), rowsets = Recordset::liveCount();
         OpenCardDatabase(CardConnection, m_path);
+        const std::weak_ptr<Connection> replaced = CardConnection;
         OpenCardDatabase(CardConnection, m_path);
+        std::weak_ptr<Recordset> previous;
         for (const auto& [sql, count] : cases) {
             OpenRecordset(DeckRecordset, CardConnection, sql);
+            QVERIFY(previous.expired()); // replaced rows are freed
+            previous = DeckRecordset;
             Recordset& rows = *DeckRecordset;
             QVERIFY2(rows.RecordCount() == count && rows.BOF() == !count && rows.AtEOF() == !count, qPrintable(sql));
             for (qint64 last = 0; !rows.AtEOF(); rows.MoveNext()) {
@@ -87,7 +90,7 @@ private Q_SLOTS:
                 last = rows.integer("ID");
             }
         }
-        QVERIFY(Connection::liveCount() == connections + 1 && Recordset::liveCount() == rowsets + 1);
+        QVERIFY(replaced.expired()); // the replaced connection is closed
     }
 
     void filterAndMovesStopAtTheBoundaries()

@@ -101,12 +101,6 @@ private Q_SLOTS:
     void startWithoutAGoalsFile()
     {
         Screen s({}, true);
-        const std::pair<const char*, const char*> captions[] = {
-            {"cmdNewGoal", "Set New Goals"}, {"cmdSaveGoals", "Save / Update Goal"},
-            {"cmdDeleteGoals", "Delete Selected Goals"}, {"cmdMarkAchived", "Mark Selected Goals As Achieved"},
-            {"optGoals_0", "View Current Goals"}, {"optGoals_1", "View Achieved Goals"}};
-        for (const auto& [name, caption] : captions)
-            QCOMPARE(s.text(name), QString(caption));
         QCOMPARE(s.toggle(), s.get("optGoals_1"));
         QVERIFY(s.toggle()->isVisible() && !s.get("optGoals_0")->isVisible());
         QVERIFY(s.rows().isEmpty());
@@ -236,15 +230,13 @@ private Q_SLOTS:
         const QStringList copies = QDir(s.fs.paths.dir.path()).entryList({"goals.txt.*.bak"});
         QCOMPARE(copies.size(), 1);
         QVERIFY2(m.text.contains("line 2") && m.text.contains(copies[0]), qPrintable(m.text));
-        const QString copy = s.fs.paths.dir.filePath(copies[0]);
-        QCOMPARE(readBytes(copy), damaged);
         QCOMPARE(s.rows(), kOnlyA);
         // The next change writes a sound file; the copy stays as it was.
         s.combo()->setCurrentIndex(50);
         s.click("cmdSaveGoals");
         QCOMPARE(s.fs.dialogs.messages.size(), 1);
         QCOMPARE(readBytes(s.file()), line("Learn the Major Arcana", "2024-02-29", "2024-03-07", "Ten cards a day", false, 50));
-        QCOMPARE(readBytes(copy), damaged);
+        QCOMPARE(readBytes(s.fs.paths.dir.filePath(copies[0])), damaged);
     }
 
     // A name past the line edit's default limit of 32,767 characters is saved whole.

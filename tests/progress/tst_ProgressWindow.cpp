@@ -91,7 +91,7 @@ private Q_SLOTS:
         Fixture f;
         f.runTest(answers);
         if (answers < 3)
-            f.w->SSTab1->setCurrentIndex(frmMain::TabSettings);
+            find<QTabWidget>(f.w, "SSTab1")->setCurrentIndex(frmMain::TabSettings);
         const QStringList expected = QStringList{"1|0|1|1|", "2|0|0|1|1", "3|0|1|1|"}.mid(0, answers);
         QCOMPARE(f.rows("SELECT card_id || '|' || reversed || '|' || score || '|' || max_score || '|' || "
                         "ifnull(mistaken_for, '') FROM answers ORDER BY rowid"),
@@ -126,7 +126,7 @@ private Q_SLOTS:
         }
         if (kind == "read-only" && geteuid() == 0 && !setImmutable(path, true))
             QSKIP("root cannot be kept from writing here");
-        QSignalSpy problems(f.w->progressService, &progress::ProgressService::problemChanged);
+        QSignalSpy problems(&only<progress::ProgressService>(f.w), &progress::ProgressService::problemChanged);
         f.runTest();
         if (kind == "read-only")
             setImmutable(path, false);
@@ -134,7 +134,7 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.dialogs.messages.size(), 1); // "Test Complete" alone
         QCOMPARE(f.info(), QStringLiteral("2 out of 3 questions correct"));
         QCOMPARE(problems.size(), 1);
-        QLabel* line = find<QLabel>(f.w->testScreen, "lblProgressStore");
+        QLabel* line = find<QLabel>(find(f.w, "tabTest"), "lblProgressStore");
         QVERIFY(!line->isHidden());
         QVERIFY2(line->text().contains(reason) && line->text().contains(path), qPrintable(line->text()));
     }
@@ -173,7 +173,7 @@ private Q_SLOTS:
         // A test taken meanwhile shows at once; "My Progress" on the Results tab shows the same window.
         window->close();
         f.runTest();
-        f.w->resultsView->cmdProgress->click();
+        find<QPushButton>(f.w, "cmdProgress")->click();
         QCOMPARE(f.w->findChildren<frmProgress*>().size(), 1);
         QVERIFY(window->isVisible());
         QVERIFY(text("lblAnswerCount").contains("6"));

@@ -3,6 +3,7 @@
 #include "shell/ClickLabel.h"
 #include "shell/KeyboardShortcuts.h"
 #include "shell/frmAbout.h"
+#include "study/MemorizeView.h"
 #include "support/Find.h"
 #include "testing/TestRunFixture.h"
 
@@ -48,12 +49,13 @@ class TestAccess : public QObject {
         } while (w != window);
         return names.join(' ');
     }
-    static MemorizeView& openMemorize(frmMain& w)
+    static QWidget* openMemorize(frmMain& w)
     {
-        w.SSTab1->setCurrentIndex(frmMain::TabSettings);
-        QTest::mouseClick(w.cmdSetOption, Qt::LeftButton);
-        return *w.memorize;
+        find<QTabWidget>(&w, "SSTab1")->setCurrentIndex(frmMain::TabSettings);
+        QTest::mouseClick(find(&w, "cmdSetOption"), Qt::LeftButton);
+        return find(&w, "tabMemorize");
     }
+    static int cardPosition(frmMain& w) { return only<MemorizeView>(&w).cardPosition(); }
     // The test's option or boxes that are ticked, as their indexes: "0 9 10".
     static QString ticked(const QList<QAbstractButton*>& buttons)
     {
@@ -81,14 +83,14 @@ private Q_SLOTS:
         walk("goals", &w);
         openMemorize(w);
         walk("memorize", &w);
-        w.SSTab1->setCurrentIndex(frmMain::TabSettings);
+        find<QTabWidget>(&w, "SSTab1")->setCurrentIndex(frmMain::TabSettings);
         walk("settings", &w);
         f.start();
         walk("keyword question", &w);
-        f.w->testOptions->optTestType[0]->setChecked(true);
+        find<QRadioButton>(&w, "optTestType_0")->setChecked(true);
         f.start();
         walk("description question", &w);
-        while (w.SSTab1->currentIndex() == frmMain::TabTest)
+        while (find<QTabWidget>(&w, "SSTab1")->currentIndex() == frmMain::TabTest)
             f.answer();
         walk("results", &w);
         frmAbout about(&w);
@@ -104,24 +106,24 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         frmMain& w = f.load();
-        MemorizeView& v = openMemorize(w);
+        QWidget* v = openMemorize(w);
         QCOMPARE(tabStops(&w), QStringLiteral("Label6 SSTab1 qt_tabwidget_tabbar picCardMemorize picCardMemorizeReversed "
                                               "txtNormalMeaning txtReverseMeaning txtKeywords cmdPrevious cmdNext "
                                               "cmdStartTest Label3 cmdReset cmdNav_1"));
         const auto name = [](QWidget* o) { return of(o)->text(QAccessible::Name); };
-        QCOMPARE(name(v.picCardMemorize), QStringLiteral("Card 1, upright"));
-        QTest::keyClick(v.picCardMemorize, Qt::Key_Right);
-        QTest::keyClick(v.cmdPrevious, Qt::Key_Right);
-        QCOMPARE(name(v.picCardMemorizeReversed), QStringLiteral("Card 3, upside down"));
-        QTest::keyClick(v.cmdNext, Qt::Key_Left);
-        QTest::keyClick(v.txtNormalMeaning, Qt::Key_Right);
-        QTest::keyClick(v.txtKeywords, Qt::Key_Left);
-        QCOMPARE(v.CardPosition, 2);
-        QTest::keyClick(v.picCardMemorize, Qt::Key_Left);
-        QTest::keyClick(v.picCardMemorize, Qt::Key_Left); // on card 1: disables itself, as a click does
-        QVERIFY(v.CardPosition == 1 && !v.cmdPrevious->isEnabled());
+        QCOMPARE(name(find(v, "picCardMemorize")), QStringLiteral("Card 1, upright"));
+        QTest::keyClick(find(v, "picCardMemorize"), Qt::Key_Right);
+        QTest::keyClick(find(v, "cmdPrevious"), Qt::Key_Right);
+        QCOMPARE(name(find(v, "picCardMemorizeReversed")), QStringLiteral("Card 3, upside down"));
+        QTest::keyClick(find(v, "cmdNext"), Qt::Key_Left);
+        QTest::keyClick(find(v, "txtNormalMeaning"), Qt::Key_Right);
+        QTest::keyClick(find(v, "txtKeywords"), Qt::Key_Left);
+        QCOMPARE(cardPosition(w), 2);
+        QTest::keyClick(find(v, "picCardMemorize"), Qt::Key_Left);
+        QTest::keyClick(find(v, "picCardMemorize"), Qt::Key_Left); // on card 1: disables itself, as a click does
+        QVERIFY(cardPosition(w) == 1 && !find(v, "cmdPrevious")->isEnabled());
 
-        for (ClickLabel* link : {w.Label6, w.Label3}) {
+        for (ClickLabel* link : {find<ClickLabel>(&w, "Label6"), find<ClickLabel>(&w, "Label3")}) {
             QAccessibleInterface* iface = of(link);
             QVERIFY(iface->role() == QAccessible::Link && iface->state().focusable);
             QCOMPARE(name(link), link->text());
@@ -168,7 +170,7 @@ private Q_SLOTS:
         QFETCH(QString, ticked);
         TestRunFixture f(TestRunFixture::smallDeck(), type, level);
         f.start();
-        TestScreen& s = f.screen();
+        const auto s = f.screen();
         QTest::keyClick(s.picResult, Qt::Key_Return); // no answer yet: stays
         QCOMPARE(f.fields().QuestionNo, 1);
         QTest::keyClicks(s.picResult, keys);
@@ -205,12 +207,12 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         frmMain& w = f.load();
-        MemorizeView& v = openMemorize(w);
+        QWidget* v = openMemorize(w);
         for (const bool reversed : {false, true}) {
             if (reversed)
-                QTest::keyClick(v.picCardMemorizeReversed, Qt::Key_Z);
+                QTest::keyClick(find(v, "picCardMemorizeReversed"), Qt::Key_Z);
             else
-                QTest::mouseDClick(v.picCardMemorize, Qt::LeftButton);
+                QTest::mouseDClick(find(v, "picCardMemorize"), Qt::LeftButton);
             QPointer<CardPictureViewer> view = w.findChild<CardPictureViewer*>();
             QVERIFY(view && view->isVisible());
             QCOMPARE(view->windowTitle(), QStringLiteral("Card 1"));

@@ -91,8 +91,8 @@ private Q_SLOTS:
                 find<QPlainTextEdit>(f.window.get(), "txtGoalDesc")->setPlainText(typed);
                 find<QPushButton>(f.window.get(), "cmdSaveGoals")->click();
             } else if (file == "report") {
-                f.window->resultsView->showReport(typed, "summary");
-                f.window->resultsView->Command5_Click(); // its tab is not open
+                only<ResultsView>(f.window.get()).showReport(typed, "summary");
+                only<ResultsView>(f.window.get()).Command5_Click(); // its tab is not open
             } else if (file == "settings") {
                 find<QPushButton>(f.window.get(), "cmdSaveSettings")->click();
             }

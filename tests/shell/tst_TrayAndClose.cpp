@@ -1,5 +1,4 @@
 #include "platform/QtTrayIcon.h"
-#include "shell/UnloadAllForms.h"
 #include "ShellFixture.h"
 
 #include <QAction>
@@ -83,11 +82,9 @@ private Q_SLOTS:
         if (byMenu) {
             Q_EMIT f.fakes.tray.contextRequested(QPoint(200, 150));
             QVERIFY(menu->isVisible() && !w.isVisible());
-            const auto actions = menu->actions();
-            QCOMPARE(actions.size(), 2);
-            QCOMPARE(actions[0]->text() + '/' + actions[1]->text(), QStringLiteral("Show/Exit"));
-            QCOMPARE(menu->defaultAction(), actions[0]); // drawn bold
-            actions[0]->trigger();
+            QCOMPARE(menu->actions().size(), 2);
+            QCOMPARE(menu->defaultAction(), find<QAction>(&w, "mnuShow")); // drawn bold
+            menu->defaultAction()->trigger();
         } else {
             Q_EMIT f.fakes.tray.doubleClicked();
         }
@@ -146,13 +143,13 @@ private Q_SLOTS:
         bool reminderKeptItRunning = false;
         QTimer::singleShot(0, &scope, [&] {
             if (way == "exit button")
-                QTest::mouseClick(w.cmdNav_1, Qt::LeftButton);
+                QTest::mouseClick(find(&w, "cmdNav_1"), Qt::LeftButton);
             else if (way == "tray exit")
                 find<QAction>(&w, "mnuExit")->trigger();
             else if (way == "close box")
                 w.windowHandle()->close();
             else
-                modGlobals::UnloadAllForms();
+                w.UnloadAllForms();
             afterClose = QStringLiteral("window %1, tray icon %2, removed %3, reminders %4, on screen %5")
                              .arg(w.isVisible()).arg(f.fakes.tray.shown).arg(f.fakes.tray.removes)
                              .arg(watch.shown).arg(ShellFixture::visibleWindows());

@@ -1,6 +1,5 @@
 #include "cardstore/PictureBox.h"
 #include "study/MemorizeView.h"
-#include "support/Find.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
@@ -19,12 +18,20 @@ private:
         return {Fixtures::card(1, 0, 7), Fixtures::card(2, 0, 9), Fixtures::card(3, 0, 3)};
     }
 
-    static void openMemorize(frmMain& w)
-    {
-        w.SSTab1->setCurrentIndex(frmMain::TabSettings);
-        QTest::mouseClick(w.cmdSetOption, Qt::LeftButton);
-        QCOMPARE(w.SSTab1->currentIndex(), int(frmMain::TabMemorize));
-    }
+    struct Fixture : MainWindowFixture {
+        using MainWindowFixture::MainWindowFixture;
+        void openMemorize()
+        {
+            load();
+            tabs()->setCurrentIndex(frmMain::TabSettings);
+            click("cmdSetOption");
+            QCOMPARE(tabs()->currentIndex(), int(frmMain::TabMemorize));
+        }
+        QString shown() const { return get<QLabel>("lblCardNameMemorize")->text(); }
+        QString text(const char* box) const { return get<QPlainTextEdit>(box)->toPlainText(); }
+        int position() const { return only<MemorizeView>(window.get()).cardPosition(); }
+        bool on(const char* button) const { return get(button)->isEnabledTo(get("tabMemorize")); }
+    };
 
     // Rewrites the card table of the fixture's database without the given columns.
     static void dropColumns(MainWindowFixture& f, const QStringList& drop)
@@ -38,92 +45,76 @@ private:
                      + " FROM tblCards; DROP TABLE tblCards; ALTER TABLE t RENAME TO tblCards");
     }
 
-    static QString shown(const MemorizeView& v) { return v.lblCardNameMemorize->text(); }
-    static bool on(QPushButton* b) { return b->isEnabledTo(b->parentWidget()); }
-
 private Q_SLOTS:
-    void navigationAtTheEnds()
+    // Each step: a button clicked or the tab selected anew; then the card shown and which
+    // buttons are enabled.
+    void navigation()
     {
-        MainWindowFixture f(threeCards());
-        frmMain& w = f.load();
-        openMemorize(w);
-        MemorizeView& v = *w.memorize;
-        QCOMPARE(shown(v), QStringLiteral("Card 1"));
-        QCOMPARE(v.CardPosition, 1);
-
-        QTest::mouseClick(v.cmdNext, Qt::LeftButton);
-        QCOMPARE(shown(v), QStringLiteral("Card 2"));
-        QTest::mouseClick(v.cmdNext, Qt::LeftButton);
-        QCOMPARE(shown(v), QStringLiteral("Card 3"));
-        QVERIFY(on(v.cmdNext));
-        QTest::mouseClick(v.cmdNext, Qt::LeftButton); // at the end: nothing new, Next disables itself
-        QCOMPARE(shown(v), QStringLiteral("Card 3"));
-        QCOMPARE(v.CardPosition, 3);
-        QVERIFY(!on(v.cmdNext));
-
-        QTest::mouseClick(v.cmdPrevious, Qt::LeftButton);
-        QVERIFY(on(v.cmdNext));
-        QCOMPARE(shown(v), QStringLiteral("Card 2"));
-        QTest::mouseClick(v.cmdPrevious, Qt::LeftButton);
-        QCOMPARE(shown(v), QStringLiteral("Card 1"));
-        QTest::mouseClick(v.cmdPrevious, Qt::LeftButton); // on card 1: disables itself
-        QCOMPARE(shown(v), QStringLiteral("Card 1"));
-        QVERIFY(!on(v.cmdPrevious));
-        QTest::mouseClick(v.cmdNext, Qt::LeftButton);
-        QVERIFY(on(v.cmdPrevious));
-        QCOMPARE(shown(v), QStringLiteral("Card 2"));
+        Fixture f(threeCards());
+        f.openMemorize();
+        QCOMPARE(f.shown() + QString::number(f.position()), QStringLiteral("Card 11"));
+        const std::tuple<const char*, int, bool, bool> steps[] = {
+            {"cmdNext", 2, true, true},
+            {"cmdNext", 3, true, true},
+            {"cmdNext", 3, true, false}, // at the end: nothing new, Next disables itself
+            {"cmdPrevious", 2, true, true},
+            {"cmdPrevious", 1, true, true},
+            {"cmdPrevious", 1, false, true}, // on card 1: disables itself
+            {"cmdNext", 2, true, true},
+            {"cmdNext", 3, true, true},
+            {"cmdNext", 3, true, false},
+            {"reselect", 1, true, false}, // the tab's preparation leaves the buttons alone
+            {"cmdPrevious", 1, false, true}};
+        for (const auto& [step, card, previousOn, nextOn] : steps) {
+            if (QLatin1String(step) == QLatin1String("reselect")) {
+                QTabBar* bar = f.tabs()->tabBar();
+                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(frmMain::TabGoals).center());
+                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(frmMain::TabMemorize).center());
+            } else {
+                f.click(step);
+            }
+            QCOMPARE(f.shown(), QStringLiteral("Card %1").arg(card));
+            QCOMPARE(f.position(), card);
+            QCOMPARE(f.on("cmdPrevious"), previousOn);
+            QCOMPARE(f.on("cmdNext"), nextOn);
+        }
     }
 
-    void reselectingTheTabStartsAtCardOne()
+    // The keyword box lists up to seven keywords, each followed by ", ", the last one too;
+    // the picture text and the contrast line are empty for an older database without them.
+    void texts_data()
     {
-        MainWindowFixture f(threeCards());
-        frmMain& w = f.load();
-        openMemorize(w);
-        MemorizeView& v = *w.memorize;
-        for (int i = 0; i < 3; ++i)
-            QTest::mouseClick(v.cmdNext, Qt::LeftButton);
-        QVERIFY(!on(v.cmdNext));
-        QTabBar* bar = w.SSTab1->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
-        QCOMPARE(shown(v), QStringLiteral("Card 1"));
-        QCOMPARE(v.CardPosition, 1);
-        QVERIFY(!on(v.cmdNext)); // the tab's preparation leaves the buttons alone
-        QTest::mouseClick(v.cmdPrevious, Qt::LeftButton);
-        QVERIFY(on(v.cmdNext));
-    }
-
-    void meaningsAndKeywords_data()
-    {
-        QTest::addColumn<int>("clicks");
+        QTest::addColumn<int>("card");
+        QTest::addColumn<bool>("olderFile");
         QTest::addColumn<QString>("keywords");
-        QTest::newRow("seven rows") << 0
+        QTest::newRow("seven rows") << 1 << false
                                     << "c1 keyword 1, c1 keyword 2, c1 keyword 3, c1 keyword 4, c1 keyword 5, "
                                        "c1 keyword 6, c1 keyword 7, ";
-        QTest::newRow("nine rows show the first seven")
-            << 1
+        QTest::newRow("nine rows show the first seven, older file")
+            << 2 << true
             << "c2 keyword 1, c2 keyword 2, c2 keyword 3, c2 keyword 4, c2 keyword 5, c2 keyword 6, c2 keyword 7, ";
-        QTest::newRow("three rows show what there is") << 2 << "c3 keyword 1, c3 keyword 2, c3 keyword 3, ";
+        QTest::newRow("three rows show what there is") << 3 << false << "c3 keyword 1, c3 keyword 2, c3 keyword 3, ";
     }
 
-    void meaningsAndKeywords()
+    void texts()
     {
-        QFETCH(int, clicks);
-        QFETCH(QString, keywords);
-        MainWindowFixture f(threeCards());
-        frmMain& w = f.load();
-        openMemorize(w);
-        MemorizeView& v = *w.memorize;
-        for (int i = 0; i < clicks; ++i)
-            QTest::mouseClick(v.cmdNext, Qt::LeftButton);
-        const int id = clicks + 1;
-        QCOMPARE(v.txtKeywords->toPlainText(), keywords);
-        QCOMPARE(v.txtNormalMeaning->toPlainText(), QStringLiteral("Upright meaning of card %1.").arg(id));
-        QCOMPARE(v.txtReverseMeaning->toPlainText(), QStringLiteral("Reversed meaning of card %1.").arg(id));
-        for (QPlainTextEdit* box : {v.txtKeywords, v.txtNormalMeaning, v.txtReverseMeaning}) {
-            QVERIFY(box->isReadOnly());
-            QCOMPARE(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        }
+        QFETCH(int, card);
+        QFETCH(bool, olderFile);
+        Fixture f(threeCards());
+        if (olderFile)
+            dropColumns(f, {"PictureText", "ContrastText"});
+        f.openMemorize();
+        for (int i = 1; i < card; ++i)
+            f.click("cmdNext");
+        QTEST(f.text("txtKeywords"), "keywords");
+        QCOMPARE(f.text("txtNormalMeaning"), QStringLiteral("Upright meaning of card %1.").arg(card));
+        QCOMPARE(f.text("txtReverseMeaning"), QStringLiteral("Reversed meaning of card %1.").arg(card));
+        for (const char* name : {"txtKeywords", "txtNormalMeaning", "txtReverseMeaning"})
+            QVERIFY(f.get<QPlainTextEdit>(name)->isReadOnly());
+        const auto *picture = f.get<QLabel>("lblPictureText"), *contrast = f.get<QLabel>("lblContrastText");
+        QCOMPARE(picture->text(), olderFile ? QString() : QStringLiteral("Picture of card %1.").arg(card));
+        QCOMPARE(contrast->text(), olderFile ? QString() : QStringLiteral("Card %1 is not its neighbour.").arg(card));
+        QVERIFY(picture->wordWrap() && contrast->wordWrap());
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
     }
 
@@ -139,46 +130,20 @@ private Q_SLOTS:
     void aDeckWithoutAShownColumnIsRefused()
     {
         QFETCH(QString, column);
-        MainWindowFixture f(threeCards());
+        Fixture f(threeCards());
         dropColumns(f, {column});
-        frmMain& w = f.load();
-        w.SSTab1->setCurrentIndex(frmMain::TabSettings);
+        f.load();
+        f.tabs()->setCurrentIndex(frmMain::TabSettings);
         const QString tabs = f.availability();
-        for (QPushButton* start : {w.cmdSetOption, w.cmdStartTest2}) {
+        for (const char* start : {"cmdSetOption", "cmdStartTest2"}) {
             f.fakes.dialogs.messages.clear();
-            QTest::mouseClick(start, Qt::LeftButton);
+            f.click(start);
             QCOMPARE(f.fakes.dialogs.messages.size(), 1);
             const QString text = f.fakes.dialogs.lastText();
             QVERIFY2(text.contains("learn.dll") && text.contains('"' + column + '"'), qPrintable(text));
-            QCOMPARE(w.SSTab1->currentIndex(), int(frmMain::TabSettings));
+            QCOMPARE(f.tabs()->currentIndex(), int(frmMain::TabSettings));
             QCOMPARE(f.availability(), tabs);
         }
-    }
-
-    // The picture text and the contrast line sit below the pictures; an older database
-    // without their columns shows them empty, without a message.
-    void pictureAndContrastTexts_data()
-    {
-        QTest::addColumn<bool>("olderFile");
-        QTest::newRow("with the texts") << false;
-        QTest::newRow("older file") << true;
-    }
-
-    void pictureAndContrastTexts()
-    {
-        QFETCH(bool, olderFile);
-        MainWindowFixture f(threeCards());
-        if (olderFile)
-            dropColumns(f, {"PictureText", "ContrastText"});
-        frmMain& w = f.load();
-        openMemorize(w);
-        MemorizeView& v = *w.memorize;
-        QTest::mouseClick(v.cmdNext, Qt::LeftButton);
-        QCOMPARE(v.lblPictureText->text(), olderFile ? QString() : QStringLiteral("Picture of card 2."));
-        QCOMPARE(v.lblContrastText->text(), olderFile ? QString() : QStringLiteral("Card 2 is not its neighbour."));
-        QVERIFY(v.lblPictureText->wordWrap() && v.lblContrastText->wordWrap());
-        QCOMPARE(v.txtNormalMeaning->toPlainText(), QStringLiteral("Upright meaning of card 2."));
-        QVERIFY(f.fakes.dialogs.messages.isEmpty());
     }
 
     // Millions of characters without a break would take minutes to lay out: the read-only
@@ -189,11 +154,9 @@ private Q_SLOTS:
         const QString huge(300000, QLatin1Char('x'));
         cards[0].reversedMeaning = huge;
         cards[0].pictureText = huge;
-        MainWindowFixture f(cards);
-        frmMain& w = f.load();
-        openMemorize(w);
-        MemorizeView& v = *w.memorize;
-        for (const QString& text : {v.txtReverseMeaning->toPlainText(), v.lblPictureText->text()}) {
+        Fixture f(cards);
+        f.openMemorize();
+        for (const QString& text : {f.text("txtReverseMeaning"), f.get<QLabel>("lblPictureText")->text()}) {
             QVERIFY(text.size() < 20000);
             QVERIFY(text.startsWith(huge.left(1000)));
             QVERIFY(text.endsWith("[Cut here: the text holds 300000 characters.]"));
@@ -205,22 +168,20 @@ private Q_SLOTS:
         QList<CardContent> cards = threeCards();
         cards[1].pictureData = "these bytes are no picture";
         cards[2].pictureData.clear();
-        MainWindowFixture f(cards);
-        frmMain& w = f.load();
-        openMemorize(w);
-        MemorizeView& v = *w.memorize;
-        QCOMPARE(v.picCardMemorize->size(), v.picCardMemorizeReversed->size());
-        QVERIFY(v.picCardMemorize->hasPicture());
-        const QImage upright = v.picCardMemorize->rendered();
-        QCOMPARE(v.picCardMemorizeReversed->rendered(), upright.mirrored(true, true));
-        QVERIFY(upright != upright.mirrored(true, true)); // the fixture picture is asymmetric
+        Fixture f(cards);
+        f.openMemorize();
+        const auto *upright = f.get<PictureBox>("picCardMemorize"), *turned = f.get<PictureBox>("picCardMemorizeReversed");
+        QCOMPARE(upright->size(), turned->size());
+        QVERIFY(upright->hasPicture());
+        const QImage drawn = upright->rendered();
+        QCOMPARE(turned->rendered(), drawn.mirrored(true, true));
+        QVERIFY(drawn != drawn.mirrored(true, true)); // the fixture picture is asymmetric
 
         for (int card = 2; card <= 3; ++card) {
-            QTest::mouseClick(v.cmdNext, Qt::LeftButton);
-            QCOMPARE(shown(v), QStringLiteral("Card %1").arg(card));
-            QVERIFY(!v.picCardMemorize->hasPicture());
-            QVERIFY(!v.picCardMemorizeReversed->hasPicture());
-            QVERIFY(!v.txtKeywords->toPlainText().isEmpty());
+            f.click("cmdNext");
+            QCOMPARE(f.shown(), QStringLiteral("Card %1").arg(card));
+            QVERIFY(!upright->hasPicture() && !turned->hasPicture());
+            QVERIFY(!f.text("txtKeywords").isEmpty());
         }
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
     }

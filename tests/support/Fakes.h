@@ -120,14 +120,11 @@ public:
     QMap<QString, QString> values; // "application/section/key" -> text
     QStringList writes;            // "key=value" in order
     mutable QStringList reads;     // keys in the order they were read
-    std::function<void(const QString& key)> onRead; // runs before the value is handed out
 
     static QString path(const QString& a, const QString& s, const QString& k) { return a + '/' + s + '/' + k; }
     QString GetSetting(const QString& a, const QString& s, const QString& k, const QString& d) const override
     {
         reads << k;
-        if (onRead)
-            onRead(k);
         return values.value(path(a, s, k), d);
     }
     QString SaveSetting(const QString& a, const QString& s, const QString& k, const QString& v) override
@@ -143,15 +140,12 @@ public:
     QMap<QString, QString> entries; // name -> executable path
     Result failWith;                // returned by write when !failWith.ok
     Result removeFailWith;          // returned by remove when !removeFailWith.ok
-    int writes = 0;
-    int removes = 0;
 
     bool exists(const QString& name) const override { return entries.contains(name); }
     Result write(const QString& name, const QString& executablePath) override
     {
         if (!failWith.ok)
             return failWith;
-        ++writes;
         entries[name] = executablePath;
         return {};
     }
@@ -159,7 +153,6 @@ public:
     {
         if (!removeFailWith.ok)
             return removeFailWith;
-        ++removes;
         entries.remove(name);
         return {};
     }

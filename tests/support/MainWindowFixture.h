@@ -4,8 +4,10 @@
 #include "cardstore/modDB.h"
 #include "shell/frmMain.h"
 #include "support/Fakes.h"
+#include "support/Find.h"
 #include "support/Fixtures.h"
 
+#include <QAbstractButton>
 #include <QTabWidget>
 
 #include <memory>
@@ -47,12 +49,20 @@ struct MainWindowFixture {
         window->Form_Load();
         return *window;
     }
+    template <typename T = QWidget>
+    T* get(const QString& name) const
+    {
+        return find<T>(window.get(), name);
+    }
+    QTabWidget* tabs() const { return get<QTabWidget>(QStringLiteral("SSTab1")); }
+    // Clicks a button by name.
+    void click(const QString& name) const { QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton); }
     // "11100": which tabs are available.
     QString availability() const
     {
         QString s;
-        for (int i = 0; i < window->SSTab1->count(); ++i)
-            s += window->SSTab1->isTabEnabled(i) ? QLatin1Char('1') : QLatin1Char('0');
+        for (int i = 0; i < tabs()->count(); ++i)
+            s += tabs()->isTabEnabled(i) ? QLatin1Char('1') : QLatin1Char('0');
         return s;
     }
 };

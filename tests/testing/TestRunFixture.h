@@ -1,12 +1,9 @@
 #pragma once
 // A main window on fake services with helpers to run a test the way a user does.
 
-#include "study/MemorizeView.h"
-#include "study/StudyObjectives.h"
+#include "cardstore/PictureBox.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
-#include "testing/ResultsView.h"
-#include "testing/TestOptions.h"
 #include "testing/TestRun.h"
 #include "testing/TestScreen.h"
 #include "testing/WrappingRadioButton.h"
@@ -15,6 +12,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -30,36 +28,58 @@ struct TestRunFixture : MainWindowFixture {
         , cards(cards)
     {
         w = &load();
-        w->objectives->chkReversed->setChecked(reversed);
-        w->testOptions->optTestType[type]->setChecked(true);
-        w->testOptions->optDifficulty[level]->setChecked(true);
+        get<QCheckBox>("chkReversed")->setChecked(reversed);
+        get<QRadioButton>(QStringLiteral("optTestType_%1").arg(type))->setChecked(true);
+        get<QRadioButton>(QStringLiteral("optDifficulty_%1").arg(level))->setChecked(true);
     }
 
-    TestScreen& screen() { return *w->testScreen; }
-    const TestFields& fields() { return w->testRun->fields(); }
+    // The Take Test tab's controls, found by their names.
+    struct TestControls {
+        QLabel* lblIsReversed;
+        QLabel* lblMaxKeyword;
+        PictureBox* picResult;
+        std::array<WrappingRadioButton*, 7> optAnswer;
+        std::array<QCheckBox*, 20> chkKeywords;
+        QPushButton* cmdNextQuestion;
+    };
+    TestControls screen()
+    {
+        TestControls c{get<QLabel>("lblIsReversed"), get<QLabel>("lblMaxKeyword"), get<PictureBox>("picResult"), {}, {},
+                       nextButton()};
+        for (int i = 0; i < 7; ++i)
+            c.optAnswer[std::size_t(i)] = option(i);
+        for (int i = 0; i < 20; ++i)
+            c.chkKeywords[std::size_t(i)] = keyword(i);
+        return c;
+    }
+    TestRun& run() { return only<TestRun>(w); }
+    WrappingRadioButton* option(int i) { return get<WrappingRadioButton>(QStringLiteral("optAnswer_%1").arg(i)); }
+    QCheckBox* keyword(int i) { return get<QCheckBox>(QStringLiteral("chkKeywords_%1").arg(i)); }
+    QPushButton* nextButton() { return get<QPushButton>(QStringLiteral("cmdNextQuestion")); }
+    const TestFields& fields() { return run().fields(); }
     std::deque<double>& script() { return fakes.random.script; }
-    QString info() { return w->resultsView->lblResultInfo->text(); }
-    QString report() { return w->resultsView->txtResult->toPlainText(); }
-    QString card() { return screen().lblCardName->text(); }
-    int tab() { return w->SSTab1->currentIndex(); }
+    QString info() { return get<QLabel>("lblResultInfo")->text(); }
+    QString report() { return get<QPlainTextEdit>("txtResult")->toPlainText(); }
+    QString card() { return get<QLabel>("lblCardName")->text(); }
+    int tab() { return tabs()->currentIndex(); }
 
     // The Settings tab's choices; suits as letters of "CWPS".
     void choose(bool major, bool minor, const QString& suits = QStringLiteral("CWPS"))
     {
         for (int i = 0; i < 4; ++i)
-            w->objectives->chkGroup[i]->setChecked(true);
+            get<QCheckBox>(QStringLiteral("chkGroup_%1").arg(i))->setChecked(true);
         for (int i = 0; i < 4; ++i)
-            w->objectives->chkGroup[i]->setChecked(suits.contains(QLatin1Char("CWPS"[i])));
-        w->objectives->chkMajor->setChecked(major);
-        w->objectives->chkMinor->setChecked(minor);
+            get<QCheckBox>(QStringLiteral("chkGroup_%1").arg(i))->setChecked(suits.contains(QLatin1Char("CWPS"[i])));
+        get<QCheckBox>("chkMajor")->setChecked(major);
+        get<QCheckBox>("chkMinor")->setChecked(minor);
     }
     // "Test Me" on the Settings tab.
     void start()
     {
-        w->SSTab1->setCurrentIndex(1);
-        QTest::mouseClick(w->cmdStartTest2, Qt::LeftButton);
+        tabs()->setCurrentIndex(frmMain::TabSettings);
+        click("cmdStartTest2");
     }
-    void next() { QTest::mouseClick(screen().cmdNextQuestion, Qt::LeftButton); }
+    void next() { QTest::mouseClick(nextButton(), Qt::LeftButton); }
 
     // The card a generated meaning belongs to: "Upright meaning of card 7.".
     static int cardOf(const QString& text)
@@ -84,7 +104,7 @@ struct TestRunFixture : MainWindowFixture {
     int rightOption()
     {
         for (int i = 0; i < 7; ++i)
-            if (screen().optAnswer[i]->Tag() == QStringLiteral("True"))
+            if (option(i)->Tag() == QStringLiteral("True"))
                 return i;
         return -1;
     }
@@ -92,8 +112,8 @@ struct TestRunFixture : MainWindowFixture {
     void answer(bool right = true)
     {
         for (int i = 0; i < 7; ++i)
-            if (screen().optAnswer[i]->isEnabled() && (i == rightOption()) == right) {
-                QTest::mouseClick(screen().optAnswer[i], Qt::LeftButton);
+            if (option(i)->isEnabled() && (i == rightOption()) == right) {
+                QTest::mouseClick(option(i), Qt::LeftButton);
                 return next();
             }
         qFatal("no such option to pick");
@@ -106,8 +126,8 @@ struct TestRunFixture : MainWindowFixture {
         const int wanted[2] = {fields().KeywordsToChoose - rightOnes, rightOnes};
         for (int i = 0; i <= fields().KeywordBoxMax; ++i) {
             const bool right = modGlobals::IsInLongArray(i, fields().KeywordSlots);
-            if (screen().chkKeywords[i]->isEnabled() && ticks[right] < wanted[right]) {
-                screen().chkKeywords[i]->setChecked(true);
+            if (keyword(i)->isEnabled() && ticks[right] < wanted[right]) {
+                keyword(i)->setChecked(true);
                 ++ticks[right];
             }
         }

@@ -37,9 +37,9 @@ private Q_SLOTS:
         cards[2].keywords[0] = cards[0].keywords[6];
         cards[2].keywords[1] = cards[0].keywords[7];
         TestRunFixture f(cards, 1, level, true); // "Reversed" plays no part here
-        QSignalSpy recorded(f.w->testRun, &TestRun::answerRecorded);
+        QSignalSpy recorded(&f.run(), &TestRun::answerRecorded);
         f.start();
-        const auto& box = f.screen().chkKeywords;
+        const auto box = f.screen().chkKeywords;
         for (int i = 0; i < 10 && level == 2; ++i) // two columns of ten
             QVERIFY(box[i + 10]->y() == box[i]->y() && box[i + 10]->x() > box[i]->x() && box[i]->x() == box[0]->x());
         for (int q = 0; q < 8; ++q) {
@@ -53,7 +53,7 @@ private Q_SLOTS:
             for (int i = 0; i < boxes; ++i)
                 QCOMPARE(own.contains(box[i]->text()), modGlobals::IsInLongArray(i, f.fields().KeywordSlots));
             QVERIFY(!f.screen().cmdNextQuestion->isEnabled());
-            QVERIFY(f.choicesComeFromTheirCards(f.w->testRun->question()));
+            QVERIFY(f.choicesComeFromTheirCards(f.run().question()));
             f.tickKeywords(q == 1 ? toChoose - 3 : toChoose, false); // the second answer three short
             QStringList others; // the distractors ticked
             for (int i = 0; i < boxes; ++i)
@@ -73,7 +73,7 @@ private Q_SLOTS:
     {
         TestRunFixture f(MainWindowFixture::smallDeck(), 1);
         f.start();
-        TestScreen& s = f.screen();
+        const auto s = f.screen();
         // A click on the box itself (a wide check box answers only on its box and caption).
         auto click = [](QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); };
         for (int i = 0; i < 3; ++i) {

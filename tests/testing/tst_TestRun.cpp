@@ -1,5 +1,7 @@
 #include "TestRunFixture.h"
 
+#include "testing/ResultsView.h"
+
 #include <QFile>
 #include <QImage>
 #include <QSignalSpy>
@@ -15,15 +17,15 @@ private Q_SLOTS:
         f.plan({1}, 3, 0, 2, {2, 3}, false);
         f.plan({2}, 3, 0, 4, {1, 3}, true);
         f.plan({3}, 3, 0, 3, {1, 2}, false);
-        QSignalSpy started(f.w->testRun, &TestRun::testStarted), recorded(f.w->testRun, &TestRun::answerRecorded);
+        QSignalSpy started(&f.run(), &TestRun::testStarted), recorded(&f.run(), &TestRun::answerRecorded);
         int endedAt = -1; // messages shown when the test ended
-        QObject::connect(f.w->testRun, &TestRun::testEnded, [&] { endedAt = int(f.fakes.dialogs.messages.size()); });
+        QObject::connect(&f.run(), &TestRun::testEnded, [&] { endedAt = int(f.fakes.dialogs.messages.size()); });
         f.start();
         QCOMPARE(started.takeFirst(), QVariantList({QVariant::fromValue(TestType::Description), 0, 3}));
-        QVERIFY(f.choicesComeFromTheirCards(f.w->testRun->question()));
+        QVERIFY(f.choicesComeFromTheirCards(f.run().question()));
         QCOMPARE(f.tab(), 3);
         QCOMPARE(f.availability(), QStringLiteral("11110"));
-        QCOMPARE(f.w->focusWidget(), static_cast<QWidget*>(f.screen().picResult));
+        QCOMPARE(f.w->focusWidget(), f.get("picResult"));
         f.answer(true);
         f.answer(false); // picks option 2, the meaning of the card at position 1
         f.answer(true);
@@ -43,25 +45,20 @@ private Q_SLOTS:
         QCOMPARE(m.icon, Dialogs::Icon::Information);
         QCOMPARE(f.info(), QStringLiteral("2 out of 3 questions correct"));
 
-        QPlainTextEdit* text = f.w->resultsView->txtResult; // columns stay columns
+        auto* text = f.get<QPlainTextEdit>("txtResult"); // columns stay columns
         QVERIFY(ResultsView::isMonospaced(text->font()) && text->lineWrapMode() == QPlainTextEdit::NoWrap);
         QFile file(f.fakes.paths.dir.path() + "/report.txt");
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(500, 'x')) == 500);
         file.close();
         f.fakes.dialogs.saveAnswers << file.fileName(); // the dialog asked before replacing it
-        QTest::mouseClick(f.w->resultsView->Command5, Qt::LeftButton);
-        QTest::mouseClick(f.w->resultsView->Command5, Qt::LeftButton); // cancelled: nothing written
+        f.click("Command5");
+        f.click("Command5"); // cancelled: nothing written
         QCOMPARE(f.fakes.dialogs.filters, QStringList(2, "Text file|*.txt"));
         QCOMPARE(f.fakes.dialogs.messages.size(), 1); // "Test Complete" only
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("Test Report For Lumenrest\r\n"
-                                            "-------------------------\r\n"
-                                            "\r\n"
-                                            "01.      Card 1                              Correct\r\n"
-                                            "02.      Card 2 (Reversed)                   Wrong\r\n"
-                                            "03.      Card 3                              Correct\r\n"
-                                            "________________________________________________________________\r\n"
-                                            "2 out of 3 questions correct\r\n"));
+        // The report as shown, every line ended by CR LF; its layout is the report's own test.
+        QCOMPARE(file.readAll(), QString(f.report() + '\n').replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8());
+        QVERIFY(f.report().contains(QRegularExpression("Card 1 +Correct\n.*Card 2 \\(Reversed\\) +Wrong\n.*Card 3 +Correct\n")));
     }
 
     // A draw that meets an asked card draws again; after n such draws the card is asked again.
@@ -92,8 +89,8 @@ private Q_SLOTS:
         f.answer(false);
         // "Test Me" on the Memorize Cards tab starts again on the same deck.
         auto* deck = modDB::DeckRecordset.get();
-        f.w->SSTab1->setCurrentIndex(2);
-        QTest::mouseClick(f.w->memorize->cmdStartTest, Qt::LeftButton);
+        f.tabs()->setCurrentIndex(frmMain::TabMemorize);
+        f.click("cmdStartTest");
         QCOMPARE(modDB::DeckRecordset.get(), deck);
         QCOMPARE(f.fakes.random.randomizeCount, 2);
         QVERIFY(!modGlobals::IsLongArrayInitialised(f.fields().AskedCardIDs));
@@ -110,25 +107,24 @@ private Q_SLOTS:
             const QString inUse = QStringList{"..XXX..", ".XXXXX.", "XXXXXXX"}[level];
             TestRunFixture f(MainWindowFixture::smallDeck(), 0, level);
             f.start();
-            TestScreen& s = f.screen();
             for (int right = inUse.indexOf('X'); right <= inUse.lastIndexOf('X'); ++right) {
                 f.plan({5}, 8, level, right); // a new test on the open deck
-                f.w->testRun->cmdStartTest_Click();
+                f.run().cmdStartTest_Click();
                 QCOMPARE(f.rightOption(), right);
-                QCOMPARE(s.optAnswer[right]->text(), QStringLiteral("Upright meaning of card 5."));
+                QCOMPARE(f.option(right)->text(), QStringLiteral("Upright meaning of card 5."));
                 f.answer(right % 2 == 0);
                 QCOMPARE(f.fields().QuestionScores->front(), right % 2 == 0 ? 1 : 0);
                 // The next question: the level's options only, none selected, one right.
                 int marked = 0;
                 for (int i = 0; i < 7; ++i) {
                     const bool used = inUse[i] == 'X';
-                    marked += s.optAnswer[i]->Tag() == QStringLiteral("True");
-                    QCOMPARE(std::pair(s.optAnswer[i]->isHidden(), s.Shape1[i]->isHidden()), std::pair(!used, !used));
-                    QCOMPARE(s.optAnswer[i]->isEnabled(), used);
-                    QVERIFY(!s.optAnswer[i]->isChecked() && (used || s.optAnswer[i]->Tag().isEmpty()));
+                    marked += f.option(i)->Tag() == QStringLiteral("True");
+                    QCOMPARE(std::pair(f.option(i)->isHidden(), f.get(QStringLiteral("Shape1_%1").arg(i))->isHidden()), std::pair(!used, !used));
+                    QCOMPARE(f.option(i)->isEnabled(), used);
+                    QVERIFY(!f.option(i)->isChecked() && (used || f.option(i)->Tag().isEmpty()));
                 }
                 QCOMPARE(marked, 1);
-                QVERIFY(!s.cmdNextQuestion->isEnabled());
+                QVERIFY(!f.nextButton()->isEnabled());
             }
         }
     }
@@ -143,10 +139,10 @@ private Q_SLOTS:
                 f.plan({2}, 8, 2, 4, {}, reversed);
             f.start();
             for (int q = 0; q < (ticked ? 1 : 8); ++q) {
-                QCOMPARE(f.screen().lblIsReversed->text(), reversed ? QStringLiteral("Reversed") : QString());
-                QCOMPARE(f.screen().picResult->picture(), reversed ? upright.mirrored(true, true) : upright);
-                for (auto* option : f.screen().optAnswer)
-                    QVERIFY(option->text().startsWith(reversed ? "Reversed meaning" : "Upright meaning"));
+                QCOMPARE(f.get<QLabel>("lblIsReversed")->text(), reversed ? QStringLiteral("Reversed") : QString());
+                QCOMPARE(f.get<PictureBox>("picResult")->picture(), reversed ? upright.mirrored(true, true) : upright);
+                for (int i = 0; i < 7; ++i)
+                    QVERIFY(f.option(i)->text().startsWith(reversed ? "Reversed meaning" : "Upright meaning"));
                 f.answer();
                 QCOMPARE(f.fields().ReversedFlags->back(), reversed);
             }
@@ -165,7 +161,8 @@ private Q_SLOTS:
             for (int q = 0; q < questions; ++q) {
                 QCOMPARE(f.tab(), 3);
                 QSet<QString> texts;
-                for (auto* option : f.screen().optAnswer) {
+                for (int i = 0; i < 7; ++i) {
+                    const auto* option = f.option(i);
                     QVERIFY(!option->isHidden() || (!option->isEnabled() && option->Tag().isEmpty()));
                     if (!option->isHidden())
                         texts << option->text();
@@ -178,7 +175,8 @@ private Q_SLOTS:
         }
     }
 
-    // A start that cannot go ahead says why and leaves the Settings tab as it was.
+    // A start that cannot go ahead says why and leaves the Settings tab as it was; a deck
+    // that could not be read leaves no earlier deck in use.
     void refusedStarts()
     {
         const QString messages[] = {"Select at least one option.", "no cards to test", "", "no cards to test", "no cards to test"};
@@ -189,20 +187,23 @@ private Q_SLOTS:
             TestRunFixture f(Fixtures::fullDeck().mid(0, 3));
             f.choose(cause == 2, cause == 1, "C");
             QFile file(modDB::cardDatabasePath(f.fakes.paths.dir.path()));
+            if (cause == 2)
+                f.start(); // a good deck first
             if (cause == 2 && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
                 file.write(QByteArray(5000, 'x'));
             file.close();
             if (cause < 3)
                 f.start();
             else
-                f.w->testRun->startDrill(cause == 3 ? QList<int>{} : QList<int>{0, 99});
+                f.run().startDrill(cause == 3 ? QList<int>{} : QList<int>{0, 99});
             QCOMPARE(f.fakes.dialogs.messages.size(), 1);
             const auto& m = f.fakes.dialogs.messages.first();
             QVERIFY(m.text.contains(messages[cause]) && m.caption == QStringLiteral("Lumenrest"));
             QCOMPARE(m.icon, icons[cause]);
             QCOMPARE(f.tab(), 1);
             QCOMPARE(f.availability(), QStringLiteral("11000"));
-            QCOMPARE(f.fields().QuestionNo, 0);
+            QCOMPARE(f.fields().QuestionNo, cause == 2 ? 1 : 0);
+            QVERIFY(cause != 2 || (!modDB::DeckRecordset && !modDB::CardConnection));
         }
     }
 
@@ -210,14 +211,14 @@ private Q_SLOTS:
     void testTypeRulesReversedAndTheAnswerArea()
     {
         TestRunFixture f;
-        QCheckBox* reversed = f.w->objectives->chkReversed;
+        auto* reversed = f.get<QCheckBox>("chkReversed");
         for (auto [type, value] : {std::pair(1, true), {0, true}, {1, false}, {0, false}}) {
             if (type == 1)
                 reversed->setChecked(value);
-            f.w->testOptions->optTestType[type]->setChecked(true);
+            f.get<QRadioButton>(QStringLiteral("optTestType_%1").arg(type))->setChecked(true);
             QVERIFY(reversed->isEnabled() == (type == 0) && reversed->isChecked() == value);
             f.start();
-            QCOMPARE(f.screen().descriptionInFront(), type == 0);
+            QCOMPARE(only<TestScreen>(f.w).descriptionInFront(), type == 0);
         }
     }
 
@@ -229,15 +230,15 @@ private Q_SLOTS:
         f.choose(false, false, "P"); // no arcana at all
         auto objectives = [&] {
             QString s;
-            for (QCheckBox* box : f.w->objectives->findChildren<QCheckBox*>())
+            for (QCheckBox* box : f.get("Frame4")->findChildren<QCheckBox*>())
                 s += QString::number(box->isChecked()) + QString::number(box->isEnabled());
             return s;
         };
         const QString before = objectives();
-        QSignalSpy started(f.w->testRun, &TestRun::testStarted);
-        f.w->testRun->startDrill({3, 1, 4});
+        QSignalSpy started(&f.run(), &TestRun::testStarted);
+        f.run().startDrill({3, 1, 4});
         f.answer(); // abandoned by the next drill
-        f.w->testRun->startDrill({7, 99, 2, 7});
+        f.run().startDrill({7, 99, 2, 7});
         QCOMPARE(started.size(), 2);
         QCOMPARE(started[1][2].toInt(), 2);
         QCOMPARE(f.tab(), 3);
@@ -246,11 +247,11 @@ private Q_SLOTS:
         // Two cards: the third meaning of a Beginner question comes from the rest of the table.
         int outside = -1, outsideCard = 0;
         for (int i = 2; i <= 4; ++i)
-            if (const int card = TestRunFixture::cardOf(f.screen().optAnswer[i]->text()); card != 2 && card != 7)
+            if (const int card = TestRunFixture::cardOf(f.option(i)->text()); card != 2 && card != 7)
                 std::tie(outside, outsideCard) = std::pair(i, card);
-        QVERIFY(outsideCard > 0 && f.screen().optAnswer[outside]->isEnabled());
-        QTest::mouseClick(f.screen().optAnswer[outside], Qt::LeftButton);
-        QSignalSpy recorded(f.w->testRun, &TestRun::answerRecorded);
+        QVERIFY(outsideCard > 0 && f.option(outside)->isEnabled());
+        QTest::mouseClick(f.option(outside), Qt::LeftButton);
+        QSignalSpy recorded(&f.run(), &TestRun::answerRecorded);
         f.next();
         QCOMPARE(TestRunFixture::answerOf(recorded, 0).mistakenFor.value_or(0), outsideCard);
         f.answer();
@@ -258,26 +259,26 @@ private Q_SLOTS:
         QCOMPARE(QSet<int>(f.fields().AskedCardIDs->begin(), f.fields().AskedCardIDs->end()), QSet<int>({2, 7}));
         QCOMPARE(objectives(), before);
 
-        f.w->SSTab1->setCurrentIndex(2);
-        QCOMPARE(f.w->memorize->lblCardNameMemorize->text(), QStringLiteral("Card 2"));
-        QTest::mouseClick(f.w->memorize->cmdNext, Qt::LeftButton);
-        QCOMPARE(f.w->memorize->lblCardNameMemorize->text(), QStringLiteral("Card 7"));
+        f.tabs()->setCurrentIndex(frmMain::TabMemorize);
+        QCOMPARE(f.get<QLabel>("lblCardNameMemorize")->text(), QStringLiteral("Card 2"));
+        f.click("cmdNext");
+        QCOMPARE(f.get<QLabel>("lblCardNameMemorize")->text(), QStringLiteral("Card 7"));
     }
 
     void pendingEventsCannotReenterTheDraw()
     {
         TestRunFixture f;
         f.start();
-        QTest::mouseClick(f.screen().optAnswer[f.rightOption()], Qt::LeftButton);
+        QTest::mouseClick(f.option(f.rightOption()), Qt::LeftButton);
         bool busyThen = false;
         // Runs at the first "let pending events run" of the draw.
         QMetaObject::invokeMethod(
-            f.w->testRun,
+            &f.run(),
             [&] {
-                busyThen = f.w->testRun->busy();
-                f.w->testRun->cmdStartTest2_Click();
-                f.w->testRun->cmdStartTest_Click();
-                f.w->testRun->cmdNextQuestion_Click();
+                busyThen = f.run().busy();
+                f.run().cmdStartTest2_Click();
+                f.run().cmdStartTest_Click();
+                f.run().cmdNextQuestion_Click();
             },
             Qt::QueuedConnection);
         f.next();
