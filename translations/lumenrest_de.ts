@@ -13,6 +13,100 @@ Die zuvor gespeicherten Einstellungen bleiben unverändert.</translation>
     </message>
 </context>
 <context>
+    <name>CardHistoryView</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Lage</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Answers about this card</source>
+        <translation>Antworten zu dieser Karte</translation>
+    </message>
+    <message>
+        <source>Taken for:</source>
+        <translation>Verwechselt mit:</translation>
+    </message>
+    <message>
+        <source>Cards this card was taken for</source>
+        <translation>Karten, mit denen diese Karte verwechselt wurde</translation>
+    </message>
+    <message>
+        <source>Choose a card to see its history.</source>
+        <translation>Wählen Sie eine Karte, um ihren Verlauf zu sehen.</translation>
+    </message>
+    <message>
+        <source>Not asked yet.</source>
+        <translation>Noch nicht abgefragt.</translation>
+    </message>
+    <message>
+        <source>Recall chance today: %1 %</source>
+        <translation>Erinnerungschance heute: %1 %</translation>
+    </message>
+    <message>
+        <source>Next review: %1</source>
+        <translation>Nächste Wiederholung: %1</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong: took it for %1</source>
+        <translation>Falsch: mit %1 verwechselt</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>%1 of %2 keywords</source>
+        <translation>%1 von %2 Schlüsselwörtern</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Schlüsselwörter</translation>
+    </message>
+    <message>
+        <source>Reversed</source>
+        <translation>Umgekehrt</translation>
+    </message>
+    <message>
+        <source>Upright</source>
+        <translation>Aufrecht</translation>
+    </message>
+    <message>
+        <source>%1 — once</source>
+        <translation>%1 — einmal</translation>
+    </message>
+    <message>
+        <source>%1 — %2 times</source>
+        <translation>%1 — %2-mal</translation>
+    </message>
+</context>
+<context>
+    <name>CardThumbnails</name>
+    <message>
+        <source>Card %1</source>
+        <translation>Karte %1</translation>
+    </message>
+</context>
+<context>
     <name>CheckedSave</name>
     <message>
         <source>the file could not be written</source>
@@ -430,6 +524,41 @@ Die Zieldatei wurde nicht verändert.</translation>
     </message>
 </context>
 <context>
+    <name>ProgressCharts</name>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>Gesamter Zeitraum</translation>
+    </message>
+    <message>
+        <source>Answers a day</source>
+        <translation>Antworten pro Tag</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Right (%)</source>
+        <translation>Richtig (%)</translation>
+    </message>
+    <message>
+        <source>Chart of answers a day and the share answered right</source>
+        <translation>Diagramm der Antworten pro Tag und des Anteils richtiger Antworten</translation>
+    </message>
+    <message>
+        <source>Cards known</source>
+        <translation>Beherrschte Karten</translation>
+    </message>
+    <message>
+        <source>Chart of the cards known over time</source>
+        <translation>Diagramm der beherrschten Karten im Zeitverlauf</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Date</source>
@@ -501,12 +630,9 @@ Die Zieldatei wurde nicht verändert.</translation>
         <source>The report could not be saved to &quot;%1&quot;: %2</source>
         <translation>Der Bericht konnte nicht in „%1“ gespeichert werden: %2</translation>
     </message>
-</context>
-<context>
-    <name>SaveWhole</name>
     <message>
-        <source>&quot;%1&quot; could not be written: %2</source>
-        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+        <source>My Progress</source>
+        <translation>Mein Fortschritt</translation>
     </message>
 </context>
 <context>
@@ -856,6 +982,10 @@ Bitte entfernen Sie zuerst ein Häkchen, bevor Sie ein weiteres Schlüsselwort w
         <source>Select at least one option.</source>
         <translation>Wählen Sie mindestens eine Option aus.</translation>
     </message>
+    <message>
+        <source>My &amp;Progress</source>
+        <translation>Mein &amp;Fortschritt</translation>
+    </message>
 </context>
 <context>
     <name>frmNagScreen</name>
@@ -882,6 +1012,123 @@ Bitte entfernen Sie zuerst ein Häkchen, bevor Sie ein weiteres Schlüsselwort w
     <message>
         <source>Vellacourt needs your help. All you need to do is visit Vellacourt regularly and take part in the various discussions and activites to help us maintain and develop more Vellacourt Softwares.</source>
         <translation>Vellacourt braucht Ihre Hilfe. Besuchen Sie Vellacourt einfach regelmäßig und beteiligen Sie sich an den verschiedenen Diskussionen und Aktivitäten – so helfen Sie uns, weitere Software von Vellacourt zu pflegen und zu entwickeln.</translation>
+    </message>
+</context>
+<context>
+    <name>frmProgress</name>
+    <message>
+        <source>K</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>My Progress - %1</source>
+        <translation>Mein Fortschritt - %1</translation>
+    </message>
+    <message>
+        <source>Your progress appears here after your first test: every answer you give is kept, and each card below then shows whether you know it.</source>
+        <translation>Ihr Fortschritt erscheint hier nach Ihrem ersten Test: Jede Ihrer Antworten wird aufbewahrt, und jede Karte unten zeigt dann, ob Sie sie beherrschen.</translation>
+    </message>
+    <message>
+        <source>K known · R to review · N new. Choose a card to see its history.</source>
+        <translation>B beherrscht · W zu wiederholen · N neu. Wählen Sie eine Karte, um ihren Verlauf zu sehen.</translation>
+    </message>
+    <message>
+        <source>The deck</source>
+        <translation>Das Deck</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Insgesamt</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Back Up…</source>
+        <translation>Sichern…</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <translation>beherrscht</translation>
+    </message>
+    <message>
+        <source>to review</source>
+        <translation>zu wiederholen</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cards known</source>
+        <translation>%1 von %2 Karten beherrscht</translation>
+    </message>
+    <message>
+        <source>Answers given: %1</source>
+        <translation>Gegebene Antworten: %1</translation>
+    </message>
+    <message>
+        <source>Tests taken: %1</source>
+        <translation>Abgelegte Tests: %1</translation>
+    </message>
+    <message>
+        <source>Days studied: %1</source>
+        <translation>Lerntage: %1</translation>
+    </message>
+    <message>
+        <source>Current run of study days: 1 day</source>
+        <translation>Lerntage in Folge: 1 Tag</translation>
+    </message>
+    <message>
+        <source>Current run of study days: %1 days</source>
+        <translation>Lerntage in Folge: %1 Tage</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1
+Recall chance today: %2 %</source>
+        <translation>%1
+Erinnerungschance heute: %2 %</translation>
+    </message>
+    <message>
+        <source>CSV file|*.csv</source>
+        <translation>CSV-Datei|*.csv</translation>
+    </message>
+    <message>
+        <source>Lumenrest progress|*.sqlite</source>
+        <translation>Lumenrest-Fortschritt|*.sqlite</translation>
+    </message>
+    <message>
+        <source>Lumenrest progress|*.sqlite;*.bak</source>
+        <translation>Lumenrest-Fortschritt|*.sqlite;*.bak</translation>
+    </message>
+    <message>
+        <source>Replace your progress by the %1 answers kept in &quot;%2&quot;? Your present progress file is kept beside it.</source>
+        <translation>Möchten Sie Ihren Fortschritt durch die %1 in „%2“ gespeicherten Antworten ersetzen? Ihre bisherige Fortschrittsdatei wird daneben aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Your progress was restored.</source>
+        <translation>Ihr Fortschritt wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Your progress was restored. The file it replaced is kept as &quot;%1&quot;.</source>
+        <translation>Ihr Fortschritt wurde wiederhergestellt. Die ersetzte Datei wird als „%1“ aufbewahrt.</translation>
     </message>
 </context>
 <context>
