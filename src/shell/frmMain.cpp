@@ -1,4 +1,8 @@
 #include "shell/frmMain.h"
+#include <QTimer>
+#include "shell/DueReminder.h"
+#include "progress/CardThumbnails.h"
+#include "progress/ReviewPanel.h"
 
 #include "cardstore/modDB.h"
 #include "controls/WrapLabel.h"
@@ -136,6 +140,11 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     connect(testRun, &TestRun::testEnded, progressService, &progress::ProgressService::endTest);
     connect(progressService, &progress::ProgressService::problemChanged, testScreen, &TestScreen::showStoreProblem);
     connect(resultsView, &ResultsView::progressRequested, this, &frmMain::mnuProgress_Click);
+    // The goals tab's measured line follows every answer.
+    connect(progressService, &progress::ProgressService::modelChanged, this, [this] { showMeasured(); });
+    auto* reminder = new DueReminder(
+        m_svc, m_tray, [this]() -> const progress::MemoryModel& { return progressService->model(); }, {}, this);
+    connect(reminder, &DueReminder::progressRequested, this, &frmMain::mnuProgress_Click);
     connect(cmdNav_1, &QPushButton::clicked, this, [this] { cmdNav_Click(1); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { modHelp::OpenDonatePage(*m_svc.browser); });
     connect(Label6, &ClickLabel::clicked, this, [this] { modHelp::OpenHomePage(*m_svc.browser); });
@@ -226,6 +235,11 @@ bool frmMain::Form_Load()
     for (int tab : {TabMemorize, TabTest, TabResults})
         SSTab1->setTabEnabled(tab, false);
     // Without a tray the window stays in sight: there would be no way back to it.
+    // Read once the window is up (or in the tray), so start-up never waits for the answer log.
+    QTimer::singleShot(0, this, [this] {
+        progressService->prepareModel();
+        QTimer::singleShot(0, this, [this] { showMeasured(); });
+    });
     if (startedFromLogOn() && startupOptions->startInTray() && MinimizeToTray())
         return true;
     SSTab1->setCurrentIndex(TabGoals);
@@ -311,13 +325,31 @@ void frmMain::mnuAbout_Click()
     about.exec();
 }
 
+void frmMain::showMeasured()
+{
+    goals->setMeasured(progressService->model());
+}
+
 void frmMain::mnuProgress_Click()
 {
     if (!m_progressWindow) {
         m_progressWindow = new frmProgress(m_svc, *progressService, this);
         connect(m_progressWindow, &frmProgress::drillRequested, testRun, &TestRun::startDrill);
+        // Names from the card table: a card it lacks (an old backup) is left out of the lists.
+        const frmProgress* window = m_progressWindow;
+        m_reviewPanel = new progress::ReviewPanel([window](int id) {
+            const CardThumbnails::Card* card = window->cards().card(id);
+            return card ? card->name : QString();
+        });
+        m_progressWindow->addReviewPanel(m_reviewPanel);
+        connect(m_reviewPanel, &progress::ReviewPanel::drillRequested, m_progressWindow, &frmProgress::requestDrill);
+        connect(progressService, &progress::ProgressService::modelChanged, m_reviewPanel, [this] {
+            if (m_progressWindow->isVisible())
+                m_reviewPanel->setModel(progressService->model());
+        });
     }
     m_progressWindow->showWindow();
+    m_reviewPanel->setModel(progressService->model());
 }
 
 void frmMain::cmdNav_Click(int Index)

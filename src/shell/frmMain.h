@@ -26,6 +26,7 @@ class TestScreen;
 class frmProgress;
 namespace progress {
 class ProgressService;
+class ReviewPanel;
 }
 
 // The main window: five tabs on a forward-only path, the menus and the Co-Brand frame.
@@ -55,6 +56,8 @@ private:
     void mnuAbout_Click();
     // "My Progress" (File menu and Results tab): the one Progress window, made on first use.
     void mnuProgress_Click();
+    // "Cards known today" on the goals tab, from the answer log.
+    void showMeasured();
     void cmdNav_Click(int Index);
     void cmdSetOption_Click();
 
@@ -98,5 +101,6 @@ private:
     int m_currentTab = 0;
     TrayControl* m_tray;
     frmProgress* m_progressWindow = nullptr;
+    progress::ReviewPanel* m_reviewPanel = nullptr;
     std::unique_ptr<UserSettings> m_settings;
 };

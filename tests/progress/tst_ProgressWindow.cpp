@@ -133,7 +133,8 @@ private Q_SLOTS:
 
         QCOMPARE(f.fakes.dialogs.messages.size(), 1); // "Test Complete" alone
         QCOMPARE(f.info(), QStringLiteral("2 out of 3 questions correct"));
-        QCOMPARE(problems.size(), 1);
+        // Said once; a damaged file read at start-up is said again when it is set aside.
+        QCOMPARE(problems.size(), kind == "damaged" ? 2 : 1);
         QLabel* line = find<QLabel>(find(f.w, "tabTest"), "lblProgressStore");
         QVERIFY(!line->isHidden());
         QVERIFY2(line->text().contains(reason) && line->text().contains(path), qPrintable(line->text()));
