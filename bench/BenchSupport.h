@@ -8,9 +8,13 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QWidget>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <vector>
 #include <cstdlib>
 
 struct BenchDeck {
@@ -40,6 +44,27 @@ struct BenchDeck {
 };
 
 // The floor of showing a picture: decoding the same JPEG bytes and turning them.
+// Wall time since t0, in milliseconds.
+inline double msSince(std::chrono::steady_clock::time_point t0)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+}
+
+// Layout and paint, as the event loop would run them before the user sees the window.
+inline void settle(QWidget& window)
+{
+    QApplication::sendPostedEvents();
+    QApplication::processEvents();
+    window.repaint();
+}
+
+inline double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
 inline void decodeAndTurnFloor(benchmark::State& state)
 {
     QList<QByteArray> pictures;

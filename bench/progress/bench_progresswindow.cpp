@@ -4,6 +4,7 @@
 // when it is opened again.
 
 #include "BenchSupport.h"
+#include "support/Find.h"
 #include "cardstore/Connection.h"
 #include "progress/ProgressService.h"
 #include "progress/ProgressStore.h"
@@ -33,24 +34,8 @@ namespace {
 using SteadyClock = std::chrono::steady_clock;
 constexpr int kAnswers = 100000;
 
-double msSince(SteadyClock::time_point t0)
-{
-    return std::chrono::duration<double, std::milli>(SteadyClock::now() - t0).count();
-}
 
-void settle(QWidget& window)
-{
-    QApplication::sendPostedEvents();
-    QApplication::processEvents();
-    window.repaint();
-}
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 // A progress file with 100,000 answers over two years, every card, both test types; made once.
 const QString& storedLog()
@@ -102,26 +87,28 @@ struct Window {
         main = std::make_unique<frmMain>(fakes.services());
         main->Form_Load();
         main->resize(1000, 740);
-        main->testOptions->optTestType[0]->setChecked(true);
-        main->testOptions->optDifficulty[2]->setChecked(true);
-        main->objectives->chkReversed->setChecked(true);
+        find<QRadioButton>(main.get(), QStringLiteral("optTestType_0"))->setChecked(true);
+        find<QRadioButton>(main.get(), QStringLiteral("optDifficulty_2"))->setChecked(true);
+        find<QCheckBox>(main.get(), QStringLiteral("chkReversed"))->setChecked(true);
         settle(*main);
     }
 
     // One whole 78-card test; each "Next Question" from the click until the question is painted.
     void wholeTest(std::vector<double>& questions)
     {
-        main->SSTab1->setCurrentIndex(frmMain::TabSettings);
-        main->cmdStartTest2->click();
+        find<QTabWidget>(main.get(), QStringLiteral("SSTab1"))->setCurrentIndex(frmMain::TabSettings);
+        find<QPushButton>(main.get(), QStringLiteral("cmdStartTest2"))->click();
         settle(*main);
-        while (main->SSTab1->currentIndex() == frmMain::TabTest) {
-            for (WrappingRadioButton* option : main->testScreen->optAnswer)
+        while (find<QTabWidget>(main.get(), QStringLiteral("SSTab1"))->currentIndex() == frmMain::TabTest) {
+            for (int i = 0; i < 7; ++i) {
+                auto* option = find<WrappingRadioButton>(main.get(), QStringLiteral("optAnswer_%1").arg(i));
                 if (option->Tag() == QStringLiteral("True"))
                     option->setChecked(true);
+            }
             const auto t0 = SteadyClock::now();
-            main->testScreen->cmdNextQuestion->click();
+            find<QPushButton>(main.get(), QStringLiteral("cmdNextQuestion"))->click();
             settle(*main);
-            if (main->SSTab1->currentIndex() == frmMain::TabTest)
+            if (find<QTabWidget>(main.get(), QStringLiteral("SSTab1"))->currentIndex() == frmMain::TabTest)
                 questions.push_back(msSince(t0));
         }
     }
@@ -130,13 +117,13 @@ struct Window {
 void BM_NextQuestionWithAndWithoutStore(benchmark::State& state)
 {
     Window recording, silent;
-    QObject::disconnect(silent.main->testRun, &TestRun::answerRecorded, silent.main->progressService, nullptr);
+    QObject::disconnect(&only<TestRun>(silent.main.get()), &TestRun::answerRecorded, &only<progress::ProgressService>(silent.main.get()), nullptr);
     std::vector<double> with, without;
     for (auto _ : state) {
         recording.wholeTest(with);
         silent.wholeTest(without);
     }
-    const int rows = int(recording.main->progressService->log().size());
+    const int rows = int(only<progress::ProgressService>(recording.main.get()).log().size());
     if (rows != kAnswers + 78 * int(state.iterations()))
         state.SkipWithError("not every answer was recorded");
     state.counters["with_store_median_ms"] = median(with);
@@ -164,7 +151,7 @@ void BM_ProgressWindowPainted(benchmark::State& state)
         menu->trigger();
         settle(*window);
         again.push_back(msSince(t0));
-        if (w.main->progressService->model().totals().answers != kAnswers)
+        if (only<progress::ProgressService>(w.main.get()).model().totals().answers != kAnswers)
             state.SkipWithError("the window did not read the stored answers");
         state.PauseTiming();
         w.main.reset();

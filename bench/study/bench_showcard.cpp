@@ -28,8 +28,8 @@ void BM_ShowCard(benchmark::State& state)
         if (deck.AtEOF())
             deck.MoveFirst();
         view.ShowCard();
-        QImage a = view.picCardMemorize->rendered();
-        QImage b = view.picCardMemorizeReversed->rendered();
+        QImage a = view.findChild<PictureBox*>(QStringLiteral("picCardMemorize"))->rendered();
+        QImage b = view.findChild<PictureBox*>(QStringLiteral("picCardMemorizeReversed"))->rendered();
         benchmark::DoNotOptimize(a.constBits());
         benchmark::DoNotOptimize(b.constBits());
         deck.MoveNext();

@@ -4,6 +4,7 @@
 // laid out and painted it; handler_median_ms is the click alone (record, draw, build).
 
 #include "BenchSupport.h"
+#include "support/Find.h"
 #include "shell/frmMain.h"
 #include "study/StudyObjectives.h"
 #include "support/Fakes.h"
@@ -29,25 +30,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double msSince(Clock::time_point t0)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
-}
 
-// Layout and paint, as the event loop would run them before the user sees the question.
-void settle(QWidget& window)
-{
-    QApplication::sendPostedEvents();
-    QApplication::processEvents();
-    window.repaint();
-}
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 struct Window {
     FakeServices fakes;
@@ -59,23 +43,26 @@ struct Window {
         main = std::make_unique<frmMain>(fakes.services());
         main->Form_Load();
         main->resize(1000, 740);
-        main->testOptions->optTestType[testType]->setChecked(true);
-        main->testOptions->optDifficulty[2]->setChecked(true);
-        main->objectives->chkReversed->setChecked(true);
+        find<QRadioButton>(main.get(), QStringLiteral("optTestType_%1").arg(testType))->setChecked(true);
+        find<QRadioButton>(main.get(), QStringLiteral("optDifficulty_2"))->setChecked(true);
+        find<QCheckBox>(main.get(), QStringLiteral("chkReversed"))->setChecked(true);
         settle(*main);
     }
 
+    TestRun& run() const { return only<TestRun>(main.get()); }
+    QTabWidget* tabs() const { return find<QTabWidget>(main.get(), QStringLiteral("SSTab1")); }
+
     void answer()
     {
-        TestScreen& s = *main->testScreen;
-        const TestFields& f = main->testRun->fields();
-        if (main->testOptions->isDescription()) {
-            for (WrappingRadioButton* option : s.optAnswer)
+        if (only<TestOptions>(main.get()).isDescription()) {
+            for (int i = 0; i < 7; ++i) {
+                auto* option = find<WrappingRadioButton>(main.get(), QStringLiteral("optAnswer_%1").arg(i));
                 if (option->Tag() == QStringLiteral("True"))
                     option->setChecked(true);
+            }
         } else {
-            for (qint32 slot : *f.KeywordSlots)
-                s.chkKeywords[slot]->setChecked(true);
+            for (qint32 slot : *run().fields().KeywordSlots)
+                find<QCheckBox>(main.get(), QStringLiteral("chkKeywords_%1").arg(slot))->setChecked(true);
         }
     }
 };
@@ -89,20 +76,20 @@ void wholeTest(benchmark::State& state, int testType)
     std::vector<double> endings;
     std::vector<double> reports;
     for (auto _ : state) {
-        w.main->SSTab1->setCurrentIndex(frmMain::TabSettings);
+        w.tabs()->setCurrentIndex(frmMain::TabSettings);
         settle(*w.main);
         auto t0 = Clock::now();
-        w.main->cmdStartTest2->click(); // opens the deck, then the first question
+        find<QPushButton>(w.main.get(), QStringLiteral("cmdStartTest2"))->click(); // opens the deck, then the first question
         settle(*w.main);
         firsts.push_back(msSince(t0));
-        while (w.main->SSTab1->currentIndex() == frmMain::TabTest) {
+        while (w.tabs()->currentIndex() == frmMain::TabTest) {
             w.answer();
             t0 = Clock::now();
-            w.main->testScreen->cmdNextQuestion->click();
+            find<QPushButton>(w.main.get(), QStringLiteral("cmdNextQuestion"))->click();
             const double handler = msSince(t0);
             settle(*w.main);
             const double ms = msSince(t0);
-            if (w.main->SSTab1->currentIndex() == frmMain::TabTest) {
+            if (w.tabs()->currentIndex() == frmMain::TabTest) {
                 questions.push_back(ms);
                 handlers.push_back(handler);
             } else {
@@ -111,9 +98,9 @@ void wholeTest(benchmark::State& state, int testType)
         }
         // The report alone, as the end of the test writes it.
         t0 = Clock::now();
-        w.main->testRun->ShowTestReport();
+        w.run().ShowTestReport();
         reports.push_back(msSince(t0));
-        if (w.main->testRun->fields().AskedCardIDs->size() != 78)
+        if (w.run().fields().AskedCardIDs->size() != 78)
             state.SkipWithError("the test did not ask 78 questions");
     }
     state.counters["question_median_ms"] = median(questions);
