@@ -1,7 +1,6 @@
 // Reaching everything without a mouse: names for screen readers, the Tab order, the keys.
 #include "controls/CardPictureViewer.h"
 #include "shell/ClickLabel.h"
-#include "shell/KeyboardShortcuts.h"
 #include "shell/frmAbout.h"
 #include "study/MemorizeView.h"
 #include "support/Find.h"
@@ -9,10 +8,8 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QMenu>
 #include <QPointer>
 #include <QTimer>
-#include <QTreeWidget>
 
 class TestAccess : public QObject {
     Q_OBJECT
@@ -174,21 +171,6 @@ private Q_SLOTS:
         const Qt::Key next = std::array{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}[(level + type) % 3];
         QTest::keyClick(next == Qt::Key_Enter && type ? static_cast<QWidget*>(s.chkKeywords[0]) : s.picResult, next);
         QCOMPARE(f.fields().QuestionNo, stands ? 2 : 1);
-    }
-
-    void helpMenuListsTheShortcuts()
-    {
-        MainWindowFixture f;
-        frmMain& w = f.load();
-        auto* item = find<QAction>(&w, "mnuShortcuts");
-        int rows = -1;
-        QTimer::singleShot(0, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            rows = find<QTreeWidget>(dialog, "lstShortcuts")->topLevelItemCount();
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        });
-        item->trigger(); // returns once Esc has closed the list
-        QCOMPARE(rows, int(KeyboardShortcuts::list().size()));
     }
 
     void largeViewShowsTheCardAsClicked()
