@@ -6,6 +6,7 @@
 #include "goals/GoalsTestSupport.h"
 
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTreeWidget>
@@ -101,12 +102,8 @@ private Q_SLOTS:
     void startWithoutAGoalsFile()
     {
         Screen s({}, true);
-        QCOMPARE(s.toggle(), s.get("optGoals_1"));
-        QVERIFY(s.toggle()->isVisible() && !s.get("optGoals_0")->isVisible());
-        QVERIFY(s.rows().isEmpty());
-        for (const char* name : {"cmdSaveGoals", "txtGoalName", "txtGoalDesc", "Combo3"})
-            QVERIFY2(!s.enabled(name), name);
-        QCOMPARE(s.picker("mydtpEndingDate")->Value(), kToday);
+        QVERIFY(s.toggle() == s.get("optGoals_1") && !s.get("optGoals_0")->isVisible());
+        QVERIFY(s.rows().isEmpty() && !s.enabled("cmdSaveGoals") && !s.enabled("txtGoalDesc"));
         QCOMPARE(s.text("lblDayCount"), QString()); // today was shown without a Change
 
         s.newGoal("Elsewhere");
@@ -120,14 +117,10 @@ private Q_SLOTS:
     {
         Screen s(kA + kB + kC);
         QCOMPARE(s.rows(), QStringList({"Learn the Major Arcana _0 0", "Court cards _2 2"}));
-        const QTreeWidgetItem* first = s.list()->topLevelItem(0);
-        QVERIFY(first->isSelected() && first->data(0, Qt::CheckStateRole) == Qt::Unchecked && first->flags() & Qt::ItemIsUserCheckable);
-        QCOMPARE(s.text("txtGoalDesc"), QStringLiteral("Ten cards a day"));
+        QVERIFY(s.list()->topLevelItem(0)->isSelected() && s.enabled("cmdSaveGoals"));
+        QCOMPARE(s.text("txtGoalDesc") + '|' + s.text("lblDayCount"), QStringLiteral("Ten cards a day|7"));
         QCOMPARE(s.picker("mydtpEndingDate")->Value(), QDate(2024, 3, 7));
         QCOMPARE(s.combo()->currentIndex(), 10);
-        QCOMPARE(s.text("lblDayCount"), QStringLiteral("7"));
-        QCOMPARE(s.text("lblInfo"), QStringLiteral("You should have achieved 0%. You have actually achieved 10%"));
-        QVERIFY(s.enabled("cmdSaveGoals") && s.enabled("txtGoalName") && s.enabled("Combo3"));
 
         s.clickRow(1);
         QCOMPARE(s.text("txtGoalName"), QStringLiteral("Court cards"));
@@ -159,7 +152,6 @@ private Q_SLOTS:
         const QString quote = QStringLiteral("Goal name and description can't contain double quotes (\").");
         QCOMPARE(s.told(), QStringList({dates, dates, "Goal name can't be blank.", quote, quote}));
         QCOMPARE(readBytes(s.file()), kA);
-        QCOMPARE(s.text("txtGoalName"), QStringLiteral("The \"Fool\""));
         QVERIFY(s.w->newGoalMode());
 
         s.type("txtGoalName", "Fool");
@@ -169,7 +161,6 @@ private Q_SLOTS:
         QCOMPARE(readBytes(s.file()), kA + line("Fool", "2024-02-29", "2024-03-01", "line\r\nfine", false, 0));
         QVERIFY(!s.w->newGoalMode());
         QCOMPARE(s.rows(), QStringList({"Learn the Major Arcana _0 0", "Fool _1 1"}));
-        QVERIFY(s.list()->topLevelItem(0)->isSelected());
         // An update stores the percentage shown.
         s.clickRow(1);
         s.combo()->setCurrentIndex(40);
@@ -191,14 +182,9 @@ private Q_SLOTS:
         s.check(0);
         s.click("cmdDeleteGoals");
         QVERIFY(QFileInfo(s.file()).isFile() && QFileInfo(s.file()).size() == 0);
-        QVERIFY(s.rows().isEmpty());
-        for (const char* name : {"txtGoalName", "txtGoalDesc", "lblDayCount", "lblDaysRemaining", "lblInfo"})
-            QCOMPARE(s.text(name), QString());
-        for (const char* name : {"txtGoalName", "txtGoalDesc", "Combo3", "cmdSaveGoals"})
-            QVERIFY2(!s.enabled(name), name);
-        QVERIFY(!s.picker("mydtpStartingDate")->Enabled() && !s.picker("mydtpEndingDate")->Enabled());
-        QCOMPARE(s.combo()->currentIndex(), 0);
-        QVERIFY(s.fs.dialogs.messages.isEmpty());
+        QVERIFY(s.rows().isEmpty() && s.fs.dialogs.messages.isEmpty());
+        QCOMPARE(s.text("txtGoalName") + s.text("lblDayCount") + s.text("lblInfo"), QString());
+        QVERIFY(!s.enabled("cmdSaveGoals") && !s.picker("mydtpStartingDate")->Enabled());
     }
 
     void markedGoalsMoveToTheAchievedViewAndStayAchieved()
@@ -207,11 +193,9 @@ private Q_SLOTS:
         s.check(1);
         s.click("cmdMarkAchived");
         QCOMPARE(readBytes(s.file()), kA + line("Court cards", "2024-02-01", "2024-02-11", "", true, 30));
-        QCOMPARE(s.rows(), kOnlyA);
         QCOMPARE(s.toggle(), s.get("optGoals_1")); // offers the achieved goals
         QTest::mouseClick(s.toggle(), Qt::LeftButton);
         QCOMPARE(s.rows(), QStringList({"Court cards _1 1"}));
-        QCOMPARE(s.toggle(), s.get("optGoals_0"));
         // An update keeps the mark and shows the current goals again.
         s.type("txtGoalName", "Courts");
         s.click("cmdSaveGoals");
@@ -226,10 +210,9 @@ private Q_SLOTS:
         Screen s(damaged);
         QCOMPARE(s.fs.dialogs.messages.size(), 1);
         const FakeDialogs::Message m = s.fs.dialogs.messages[0];
-        QCOMPARE(m.icon, Dialogs::Icon::Exclamation);
         const QStringList copies = QDir(s.fs.paths.dir.path()).entryList({"goals.txt.*.bak"});
         QCOMPARE(copies.size(), 1);
-        QVERIFY2(m.text.contains("line 2") && m.text.contains(copies[0]), qPrintable(m.text));
+        QVERIFY2(m.icon == Dialogs::Icon::Exclamation && m.text.contains("line 2") && m.text.contains(copies[0]), qPrintable(m.text));
         QCOMPARE(s.rows(), kOnlyA);
         // The next change writes a sound file; the copy stays as it was.
         s.combo()->setCurrentIndex(50);
@@ -239,30 +222,19 @@ private Q_SLOTS:
         QCOMPARE(readBytes(s.fs.paths.dir.filePath(copies[0])), damaged);
     }
 
-    // A name past the line edit's default limit of 32,767 characters is saved whole.
-    void longNameIsSavedWhole()
+    // A name past the line edit's limit is saved whole; a long run without blanks is kept whole
+    // in the editor, which wraps it anywhere (word wrapping stalls on it); the list cuts the name.
+    void longTextsAreKeptWhole()
     {
-        const QString name(40000, QLatin1Char('n'));
-        const QByteArray bytes = line(name, "2024-02-01", "2024-03-01", "d");
+        const QString name(40000, QLatin1Char('n')), run(20000, QLatin1Char('d'));
+        const QByteArray bytes = line(name, "2024-02-01", "2024-03-01", "a " + run);
         Screen s(bytes);
+        const auto* desc = s.get<QPlainTextEdit>("txtGoalDesc");
+        QCOMPARE(desc->wordWrapMode(), QTextOption::WrapAnywhere);
+        QVERIFY(s.list()->topLevelItem(0)->text(0).endsWith("(name cut here for the list)"));
         s.click("cmdSaveGoals");
         QVERIFY(s.told().isEmpty());
         QCOMPARE(readBytes(s.file()), bytes);
-    }
-
-    // A long run without blanks is kept whole in the editor, which wraps it anywhere (word
-    // wrapping takes minutes over such a run); the list shows the start of a long name.
-    void longUnbrokenTextIsShownWithoutStalling()
-    {
-        const QString run(20000, QLatin1Char('d'));
-        Screen s(line(QString(600, QLatin1Char('n')), "2024-02-01", "2024-03-01", "a " + run));
-        const auto* desc = s.get<QPlainTextEdit>("txtGoalDesc");
-        QCOMPARE(desc->toPlainText(), "a " + run);
-        QCOMPARE(desc->wordWrapMode(), QTextOption::WrapAnywhere);
-        QCOMPARE(s.text("txtGoalName").size(), 600);
-        const QString row = s.list()->topLevelItem(0)->text(0);
-        QVERIFY2(row.startsWith(QString(500, QLatin1Char('n')) + QChar(0x2026)) && row.endsWith("(name cut here for the list)"),
-                 qPrintable(row.right(40)));
         s.click("cmdNewGoal"); // ordinary text wraps at words again
         QCOMPARE(desc->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     }
@@ -290,11 +262,8 @@ private Q_SLOTS:
         s.check(0);
         s.click("cmdMarkAchived");
         s.click("cmdDeleteGoals");
-        QCOMPARE(s.told().size(), 3);
-        for (const QString& text : s.told())
-            QVERIFY2(text.startsWith("Your goals could not be saved to"), qPrintable(text));
-        QCOMPARE(s.text("txtGoalName"), QStringLiteral("New one"));
-        QVERIFY(s.w->newGoalMode());
+        QCOMPARE(s.told().filter(QRegularExpression("^Your goals could not be saved to")).size(), 3);
+        QVERIFY(s.w->newGoalMode() && s.text("txtGoalName") == "New one");
         QCOMPARE(Goals, QList<Goal>({Goal{"Learn the Major Arcana", kToday, QDate(2024, 3, 7), "Ten cards a day", false, 10}}));
         QCOMPARE(s.rows(), kOnlyA);
     }

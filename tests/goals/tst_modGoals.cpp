@@ -85,39 +85,20 @@ private Q_SLOTS:
         m_dir = std::make_unique<QTemporaryDir>();
     }
 
-    void roundTrip_data()
+    // The exact bytes of two records, the second a year below 1000 and UTF-8; the random files
+    // below cover the other texts. Writing leaves out the goals asked for, the list stays whole.
+    void fileLayoutAndWritingExcept()
     {
-        QTest::addColumn<Goal>("goal");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("example record")
-            << Goal{"Learn the Major Arcana", QDate(2024, 3, 1), QDate(2024, 3, 8), "Ten cards a day"}
-            << QByteArray("\"Learn the Major Arcana\",#2024-03-01#,#2024-03-08#,\"Ten cards a day\",#FALSE#,0\r\n");
-        QTest::newRow("commas, #, lines, empty") << Goal{" Cups, #1 ", QDate(2024, 3, 1), QDate(2024, 4, 1), "one\r\ntwo,\r\n\r\n", false, 7}
-                                                 << QByteArray("\" Cups, #1 \",#2024-03-01#,#2024-04-01#,\"one\r\ntwo,\r\n\r\n\",#FALSE#,7\r\n");
-        QTest::newRow("leading zeros, 100 %, UTF-8") << Goal{"Caf\u00e9 \u5854", QDate(999, 1, 5), QDate(2025, 9, 9), "", true, 100}
-                                                     << QByteArray("\"Caf\xc3\xa9 \xe5\xa1\x94\",#0999-01-05#,#2025-09-09#,\"\",#TRUE#,100\r\n");
-    }
-
-    void roundTrip()
-    {
-        QFETCH(Goal, goal);
-        QFETCH(QByteArray, bytes);
-        Goals = {goal, goal};
-        QVERIFY(modGoals::WriteGoals(path()).ok);
-        QCOMPARE(readBytes(path()), bytes + bytes);
-        Goals.clear();
+        const Goal a{" Cups, #1 ", QDate(2024, 3, 1), QDate(2024, 4, 1), "one\r\ntwo,\r\n", false, 7};
+        const Goal b{"Caf\u00e9 \u5854", QDate(999, 1, 5), QDate(2025, 9, 9), "", true, 100};
+        const QByteArray bytes("\" Cups, #1 \",#2024-03-01#,#2024-04-01#,\"one\r\ntwo,\r\n\",#FALSE#,7\r\n"
+                               "\"Caf\xc3\xa9 \xe5\xa1\x94\",#0999-01-05#,#2025-09-09#,\"\",#TRUE#,100\r\n");
+        Goals = {a, a, b, a};
+        QVERIFY(modGoals::WriteGoalsExcept({0, 3}, path()).ok);
+        QCOMPARE(Goals.size(), 4);
+        QCOMPARE(readBytes(path()), bytes);
         QCOMPARE(modGoals::ReadGoals(path()).status, Status::Ok);
-        QCOMPARE(Goals, QList<Goal>({goal, goal}));
-    }
-
-    void writeGoalsExceptLeavesOutTheGivenGoals()
-    {
-        const auto g = [](const char* name) { return line(name, "2024-01-01", "2024-01-02", ""); };
-        for (const char* name : {"g0", "g1", "g2", "g3", "g4"})
-            modGoals::AddGoal(name, QDate(2024, 1, 1), QDate(2024, 1, 2), "");
-        QVERIFY(modGoals::WriteGoalsExcept({1, 3}, path()).ok);
-        QCOMPARE(readBytes(path()), g("g0") + g("g2") + g("g4"));
-        QCOMPARE(Goals.size(), 5); // the list itself stays as it was
+        QCOMPARE(Goals, QList<Goal>({a, b}));
     }
 
     void missingAndZeroByteFilesHoldNoGoals()
@@ -138,8 +119,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("lone LF") << QByteArray("\"a\",#2024-01-01#,#2024-01-02#,\"x\ny\",#FALSE#,5\n") << QStringList{"a", "x\r\ny"};
-        QTest::newRow("no line end") << QByteArray("\"a\",#2024-01-01#,#2024-01-02#,\"d\",#FALSE#,5") << QStringList{"a", "d"};
+        QTest::newRow("lone LF, no line end at the end") << QByteArray("\"a\",#2024-01-01#,#2024-01-02#,\"x\ny\",#FALSE#,5") << QStringList{"a", "x\r\ny"};
         QTest::newRow("Windows-1252") << QByteArray("\"Caf\xe9 \x80\",#2024-01-01#,#2024-01-02#,\"\x93q\x94\",#FALSE#,5\r\n")
                                       << QStringList{"Caf\u00e9 \u20ac", "\u201cq\u201d"};
         const QByteArray utf8 = line("caf\u00e9", "2024-01-01", "2024-01-02", "", false, 5);
@@ -173,10 +153,8 @@ private Q_SLOTS:
         QTest::newRow("cut inside a text") << good + "\"thr" << 2 << 4 << "the goal name is not enclosed";
         QTest::newRow("no such day") << "\"x\",#2023-02-29#,#2024-01-02#,\"\",#FALSE#,0\r\n" + good << 0 << 1
                                      << "the starting date is not a date";
-        QTest::newRow("YES for a Boolean") << start + "#YES#,0\r\n" << 2 << 4 << "the achieved mark";
         QTest::newRow("percentage 101") << start + "#FALSE#,101\r\n" << 2 << 4 << "the achieved percentage";
         QTest::newRow("stray text after a record") << start + "#FALSE#,0,junk\r\n" << 2 << 4 << "the line goes on";
-        QTest::newRow("double quote inside a name") << good + "\"say \"hi\"\",#2024-01-01#" << 2 << 4 << "a comma was expected";
     }
 
     void malformedFileKeepsTheGoalsBeforeTheFault()
@@ -197,16 +175,14 @@ private Q_SLOTS:
         writeBytes(path(), faulty);
         const QString copy = path("goals.txt.2026-12-06-083000.bak");
         QCOMPARE(modGoals::ReadGoals(path(), stamp).backupPath, copy);
-        QCOMPARE(readBytes(copy), faulty);
-        QCOMPARE(readBytes(path()), faulty); // reading never changes the file
+        QVERIFY(readBytes(copy) == faulty && readBytes(path()) == faulty); // reading never changes the file
         // The same bytes read again: the copy already made is named, no new one appears.
         QCOMPARE(modGoals::ReadGoals(path(), stamp.addSecs(60)).backupPath, copy);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
         // Other faulty bytes in the same second: a new name beside the existing copy.
         writeBytes(path(), faulty + "more");
         QCOMPARE(modGoals::ReadGoals(path(), stamp).backupPath, path("goals.txt.2026-12-06-083000-2.bak"));
-        QCOMPARE(readBytes(path("goals.txt.2026-12-06-083000-2.bak")), faulty + "more");
-        QCOMPARE(readBytes(copy), faulty);
+        QVERIFY(readBytes(path("goals.txt.2026-12-06-083000-2.bak")) == faulty + "more" && readBytes(copy) == faulty);
     }
 
     // Thousands of random files, sound and damaged: reading never breaks, and whatever is
@@ -246,14 +222,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("daysRemaining");
         QTest::addColumn<QString>("info");
         QTest::newRow("starts today") << 7 << 0 << true << "7" << due("0", 20);
-        QTest::newRow("one day of seven") << 7 << 1 << true << "6" << due("14.29", 20);
         QTest::newRow("last day") << 7 << 7 << true << "0" << due("100", 20);
-        QTest::newRow("three days over") << 7 << 10 << true << "-3" << due("142.86", 20);
-        QTest::newRow("an eighth, one place") << 8 << 1 << true << "7" << due("12.5", 20);
         QTest::newRow("two thirds") << 3 << 2 << true << "1" << due("66.67", 20);
         QTest::newRow("0.125 rounds up") << 800 << 1 << true << "799" << due("0.13", 20);
         QTest::newRow("starts tomorrow") << 7 << -1 << true << "" << "Your goal starting date has been set for the future";
-        QTest::newRow("same day") << 0 << 0 << true << "" << "";
         QTest::newRow("ends before it starts") << -3 << 2 << true << "" << "";
         QTest::newRow("no goal listed") << 7 << 1 << false << "" << due("14.29", 20);
         // Past 32,767 days 16-bit day counts would overflow; no exponent in big figures.

@@ -3,10 +3,10 @@
 #include "platform/XdgStartupRegistry.h"
 #include "platform/AppTitle.h"
 #include "ShellFixture.h"
+#include "goals/GoalsTestSupport.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -81,17 +81,13 @@ private Q_SLOTS:
         const QString off = QStringLiteral("dont/disabled/unchecked");
         // Keywords: the stored default wins over the designed Description, and its rule runs.
         QTest::newRow("first run") << "" << "111111 1 0 -" << off;
-        QTest::newRow("description") << "TestType=0" << "111111 0 0 R" << off;
         // Each key is applied, its click rules running, before the next is read.
-        QTest::newRow("all suits off") << "Cups=0 Wands=0 Pentacles=0 Swords=0" << "110001 1 0 -" << off;
         QTest::newRow("everything off") << "MajorArcana=0 MinorArcana=0 Cups=0 Wands=0 Pentacles=0 Swords=0 "
                                            "TestType=0 Difficulty=2" << "000001 0 2 -" << off;
         QTest::newRow("box 0 with blanks") << "Pentacles= 0 " << "111101 1 0 -" << off;
         QTest::newRow("level 3") << "Difficulty=3" << "111111 1 0 -" << off;
-        QTest::newRow("level fraction") << "Difficulty=1.5" << "111111 1 0 -" << off;
         // Only exactly "True" ticks the tray box.
         QTest::newRow("tray True") << "RunAtSysTray=True" << "111111 1 0 -" << "run/enabled/checked";
-        QTest::newRow("tray true") << "RunAtSysTray=true" << "111111 1 0 -" << "run/enabled/unchecked";
         QTest::newRow("tray True ") << "RunAtSysTray=True " << "111111 1 0 -" << "run/enabled/unchecked";
     }
 
@@ -131,29 +127,19 @@ private Q_SLOTS:
 
     void realStoreKeepsChoicesBetweenRuns()
     {
-        // In the test location (test mode), under the maker's name and an application name of its own.
+        // In the test location (test mode); what QSettings wrote itself stays.
         QSettings qs(QSettings::NativeFormat, QSettings::UserScope, Organisation(), "LumenrestSettingsTest");
         QVERIFY(qs.fileName().contains(".qttest"));
         qs.setValue("Other/Kept", "by QSettings");
         qs.sync();
-        // Our own writing: QSettings reads back every text as it was, and what it wrote stays.
-        const QStringList texts{"0", "a;b,c=d", " blanks ", "@at", "back\\slash \"quoted\"", "line\nbreak\x01" "f",
-                                QStringLiteral("zo\u00eb \U0001F0A1")};
+        // Texts QSettings would mangle (separators, "@", line breaks) read back as they were, and
+        // rewrites of the same size in quick succession are all seen.
         QtSettingsStore store;
-        for (int i = 0; i < texts.size(); ++i)
-            QVERIFY(store.SaveSetting("LumenrestSettingsTest", "Settings", "Key/" + QString::number(i) + " %", texts[i]).isEmpty());
-        QSettings reread(qs.fileName(), QSettings::IniFormat);
-        QCOMPARE(reread.value("Other/Kept"), QVariant("by QSettings"));
-        for (int i = 0; i < texts.size(); ++i) {
-            const QString key = "Key/" + QString::number(i) + " %";
-            QCOMPARE(reread.value("Settings/" + key), QVariant(texts[i]));
-            QCOMPARE(store.GetSetting("LumenrestSettingsTest", "Settings", key, "-"), texts[i]);
+        for (const QString& text : {"a;b,c=d", " blanks ", "@at", "line\nbreak\x01" "f", "1", "0"}) {
+            QVERIFY(store.SaveSetting("LumenrestSettingsTest", "Settings", "Key/ %", text).isEmpty());
+            QCOMPARE(store.GetSetting("LumenrestSettingsTest", "Settings", "Key/ %", "-"), text);
         }
-        // Rewrites of the same size in quick succession are all seen.
-        for (const char* value : {"1", "0", "1", "0"}) {
-            QVERIFY(store.SaveSetting("LumenrestSettingsTest", "Settings", "Cups", value).isEmpty());
-            QCOMPARE(store.GetSetting("LumenrestSettingsTest", "Settings", "Cups", "-"), QString::fromLatin1(value));
-        }
+        QCOMPARE(QSettings(qs.fileName(), QSettings::IniFormat).value("Other/Kept"), QVariant("by QSettings"));
         QFile::remove(qs.fileName());
     }
 
@@ -164,8 +150,6 @@ private Q_SLOTS:
         QCOMPARE(frame(w), QStringLiteral("dont/disabled/unchecked"));
         const QList<std::tuple<const char*, const char*, QStringList>> steps{
             {"optRun", "run/enabled/unchecked", {}},
-            {"chkSysTray", "run/enabled/checked", {"RunAtSysTray=True"}},
-            {"chkSysTray", "run/enabled/unchecked", {"RunAtSysTray=False"}},
             {"chkSysTray", "run/enabled/checked", {"RunAtSysTray=True"}},
             {"optDontRun", "dont/disabled/unchecked", {"RunAtSysTray=False"}},
             {"chkSysTray", "dont/disabled/unchecked", {}},
@@ -184,11 +168,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("exec"); // as the file holds it
         QTest::newRow("spaces") << "/home/ann/My Programs/Lumenrest" << "\"/home/ann/My Programs/Lumenrest\" /STARTUP";
-        QTest::newRow("backslash") << "/tmp/a\\b/Lumenrest" << "\"/tmp/a\\\\\\\\b/Lumenrest\" /STARTUP";
         QTest::newRow("percent") << "/tmp/%f 100%/Lumenrest" << "/usr/bin/env \"/tmp/%%f 100%%/Lumenrest\" /STARTUP";
-        QTest::newRow("line break and tab") << "/tmp/a\nb\tc/Lumenrest" << "\"/tmp/a\\nb\\tc/Lumenrest\" /STARTUP";
-        QTest::newRow("non-ASCII") << QStringLiteral("/home/zoë/Tarot 🂡/Lumenrest")
-                                   << QStringLiteral("\"/home/zoë/Tarot 🂡/Lumenrest\" /STARTUP");
+        QTest::newRow("line break, shell characters") << "/tmp/a\n$b`c/Lumenrest" << "\"/tmp/a\\n\\\\$b\\\\`c/Lumenrest\" /STARTUP";
     }
 
     void entryContents()
@@ -199,43 +180,10 @@ private Q_SLOTS:
                  ("[Desktop Entry]\nType=Application\nName=Lumenrest\nExec=" + exec + "\nTerminal=false\n").toUtf8());
     }
 
-    // The desktop starts the program from the entry, whatever its path holds (GLib refuses an
-    // entry whose program it cannot find, and "%%" must become "%" again): quotes, "$" and "`"
-    // are checked here rather than as written.
-    void desktopStartsTheEntry_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("percent") << "100% a%b %f";
-        QTest::newRow("shell characters") << "$x `y` \\z \"w\"";
-    }
-
-    void desktopStartsTheEntry()
-    {
-        QFETCH(QString, folder);
-        QTemporaryDir dir;
-        const QString program = dir.filePath(folder) + "/Lumenrest";
-        QVERIFY(QDir().mkpath(dir.filePath(folder)));
-        QFile script(program);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > \"$0.args\"\n");
-        script.close();
-        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
-        QVERIFY(XdgStartupRegistry().write("Lumenrest", program).ok);
-        const QString entry = XdgStartupRegistry::entryPath("Lumenrest");
-        QCOMPARE(QProcess::execute("desktop-file-validate", {entry}), 0);
-        QCOMPARE(QProcess::execute("gio", {"launch", entry}), 0);
-        QFile args(program + ".args");
-        QTRY_VERIFY(args.size() > 0);
-        QVERIFY(args.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(args.readAll()), program + "\n/STARTUP\n");
-    }
-
     void entryFolderFollowsTheEnvironment()
     {
         QCOMPARE(XdgStartupRegistry::entryPath("Lumenrest"), m_config->path() + "/autostart/Lumenrest.desktop");
         qputenv("XDG_CONFIG_HOME", "relative/config"); // invalid, so ignored
-        QCOMPARE(XdgStartupRegistry::autostartDir(), m_home.path() + "/.config/autostart");
-        qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(XdgStartupRegistry::autostartDir(), m_home.path() + "/.config/autostart");
     }
 
@@ -245,10 +193,7 @@ private Q_SLOTS:
         ShellFixture f;
         XdgStartupRegistry registry;
         const QString entry = XdgStartupRegistry::entryPath("Lumenrest");
-        auto bytes = [&] {
-            QFile file(entry);
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        };
+        auto bytes = [&] { return GoalsTest::readBytes(entry); };
         const QByteArray expected = DesktopEntry::autostartEntry("Lumenrest", f.fakes.paths.executablePath());
         loadWith(f, registry);
         QVERIFY(!QFileInfo::exists(XdgStartupRegistry::autostartDir())); // nothing written at start-up
@@ -266,10 +211,8 @@ private Q_SLOTS:
         QCOMPARE(bytes(), expected);
         QCOMPARE(QDir(XdgStartupRegistry::autostartDir()).entryList(QDir::Files | QDir::Hidden), QStringList{"Lumenrest.desktop"});
         // One the desktop has switched off counts as absent and stays, until asked for again.
-        QFile file(entry);
-        QVERIFY(file.open(QIODevice::Append) && file.write("Hidden=true\n") > 0);
-        file.close();
-        const QByteArray hidden = bytes();
+        const QByteArray hidden = expected + "Hidden=true\n";
+        GoalsTest::writeBytes(entry, hidden);
         QCOMPARE(frame(loadWith(f, registry)), QStringLiteral("dont/disabled/unchecked"));
         QCOMPARE(bytes(), hidden);
         click(*f.window, "optRun");
@@ -302,8 +245,7 @@ private Q_SLOTS:
         for (const auto& [f, text] : expected) {
             QCOMPARE(f->fakes.dialogs.messages.size(), 1);
             const auto& m = f->fakes.dialogs.messages.first();
-            QCOMPARE(m.text + '|' + m.caption, text + "|Lumenrest");
-            QCOMPARE(m.icon, Dialogs::Icon::None);
+            QCOMPARE(m.text + '|' + m.caption + (m.icon == Dialogs::Icon::None ? "" : "|icon"), text + "|Lumenrest");
         }
     }
 };
