@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -178,6 +179,37 @@ private Q_SLOTS:
         QFETCH(QString, exec);
         QCOMPARE(DesktopEntry::autostartEntry("Lumenrest", path),
                  ("[Desktop Entry]\nType=Application\nName=Lumenrest\nExec=" + exec + "\nTerminal=false\n").toUtf8());
+    }
+
+    // The desktop starts the program from the entry, whatever its path holds (GLib refuses an
+    // entry whose program it cannot find, and "%%" must become "%" again): quotes, "$" and "`"
+    // are checked here rather than as written.
+    void desktopStartsTheEntry_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("percent") << "100% a%b %f";
+        QTest::newRow("shell characters") << "$x `y` \\z \"w\"";
+    }
+
+    void desktopStartsTheEntry()
+    {
+        QFETCH(QString, folder);
+        QTemporaryDir dir;
+        const QString program = dir.filePath(folder) + "/Lumenrest";
+        QVERIFY(QDir().mkpath(dir.filePath(folder)));
+        QFile script(program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > \"$0.args\"\n");
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+        QVERIFY(XdgStartupRegistry().write("Lumenrest", program).ok);
+        const QString entry = XdgStartupRegistry::entryPath("Lumenrest");
+        QCOMPARE(QProcess::execute("desktop-file-validate", {entry}), 0);
+        QCOMPARE(QProcess::execute("gio", {"launch", entry}), 0);
+        QFile args(program + ".args");
+        QTRY_VERIFY(args.size() > 0);
+        QVERIFY(args.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(args.readAll()), program + "\n/STARTUP\n");
     }
 
     void entryFolderFollowsTheEnvironment()
