@@ -158,13 +158,9 @@ private Q_SLOTS:
         const QByteArray oldTz = qgetenv("TZ");
         qputenv("TZ", "Pacific/Auckland");
         tzset();
-        QVector<AnswerRecord> log;
-        for (const QTime& t : {QTime(0, 30), QTime(23, 30)}) {
-            log << right(1, 0);
-            log.back().answeredAt = QDateTime(kToday.addDays(-1), t).toUTC();
-        }
-        log << right(1, 0);
-        log.back().answeredAt = QDateTime(kToday, QTime(0, 30)).toUTC();
+        QVector<AnswerRecord> log(3, right(1, 0));
+        for (int i : {0, 1, 2}) // yesterday 00:30 and 23:30, today 00:30
+            log[i].answeredAt = QDateTime(kToday.addDays(i / 2 - 1), QTime(i == 1 ? 23 : 0, 30)).toUTC();
         const MemoryModel model = replayed(log);
         qputenv("TZ", oldTz);
         tzset();

@@ -191,15 +191,10 @@ private Q_SLOTS:
         QTest::mouseClick(f.option(f.rightOption()), Qt::LeftButton);
         bool busyThen = false;
         // Runs at the first "let pending events run" of the draw.
-        QMetaObject::invokeMethod(
-            &f.run(),
-            [&] {
+        QMetaObject::invokeMethod(&f.run(), [&] {
                 busyThen = f.run().busy();
-                f.run().cmdStartTest2_Click();
-                f.run().cmdStartTest_Click();
-                f.run().cmdNextQuestion_Click();
-            },
-            Qt::QueuedConnection);
+                f.run().cmdStartTest2_Click(), f.run().cmdStartTest_Click(), f.run().cmdNextQuestion_Click();
+            }, Qt::QueuedConnection);
         f.next();
         QVERIFY(busyThen && f.fields().QuestionNo == 2 && f.fakes.dialogs.messages.isEmpty());
         QCOMPARE(f.fakes.random.randomizeCount, 1);

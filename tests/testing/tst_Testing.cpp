@@ -82,17 +82,14 @@ private Q_SLOTS:
         const QString meaning = QString("A traveller steps toward the edge of a cliff, eyes on the sky. ").repeated(3);
         a.setText(meaning);
         b.setText(QStringLiteral("Another meaning."));
-        for (auto* option : {&a, &b}) {
-            group.addButton(option);
-            layout->addWidget(option);
-        }
+        for (auto* option : {&a, &b})
+            group.addButton(option), layout->addWidget(option);
         QVERIFY(a.text() == meaning && a.findChildren<QWidget*>().isEmpty()); // no label beside it
         const int line = a.fontMetrics().height();
         QVERIFY(a.heightForWidth(4000) < 2 * line + 8 && a.heightForWidth(300) > 3 * line);
 
         window.resize(320, 600);
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         // The last line's far end, well away from the indicator.
         QTest::mouseClick(&a, Qt::LeftButton, {}, QPoint(a.width() - 10, a.height() - 5));
         QVERIFY(a.isChecked());
