@@ -80,9 +80,8 @@ private Q_SLOTS:
         for (const auto& [sql, count] : cases) {
             OpenRecordset(DeckRecordset, CardConnection, sql);
             QVERIFY(previous.expired()); // replaced rows are freed
-            previous = DeckRecordset;
-            Recordset& rows = *DeckRecordset;
-            QVERIFY2(rows.RecordCount() == count && rows.BOF() == !count && rows.AtEOF() == !count, qPrintable(sql));
+            Recordset& rows = *(previous = DeckRecordset).lock();
+            QVERIFY2(rows.RecordCount() == count && rows.AtEOF() == !count, qPrintable(sql));
             for (qint64 last = 0; !rows.AtEOF(); rows.MoveNext()) {
                 QVERIFY2(rows.integer("ID") > last, qPrintable(sql));
                 last = rows.integer("ID");
