@@ -77,24 +77,21 @@ private Q_SLOTS:
         // 3: overdue for weeks; 5: forgotten today; 7: right today, not due; 40: not in the table.
         panel.setModel(replayed({answer(3, 30, true), answer(40, 30, true), answer(7, 0, true), answer(5, 0, false)}));
         QCOMPARE(clickFor(panel, "cmdReviewDue"), (QList<int>{3, 5}));
-
-        panel.setModel(replayed({answer(7, 0, true), answer(40, 30, true)}));
+        // Cards missing from the table are neither due nor weak.
+        panel.setModel(replayed({answer(7, 0, true), answer(40, 30, true), answer(50, 1, false)}));
         QCOMPARE(clickFor(panel, "cmdReviewDue"), QList<int>{-1});
+        QCOMPARE(clickFor(panel, "cmdPractiseWeak"), QList<int>{7});
     }
 
     void weakestTen()
     {
         // The longer since a right answer, the lower the recall chance today.
-        QVector<AnswerRecord> log;
+        QVector<AnswerRecord> log{answer(50, 100, true)};
         for (int card = 1; card <= 12; ++card)
             log << answer(card, card * 5, true);
-        log << answer(50, 100, true);
         ReviewPanel panel(cardName);
         panel.setModel(replayed(log));
         QCOMPARE(clickFor(panel, "cmdPractiseWeak"), (QList<int>{12, 11, 10, 9, 8, 7, 6, 5, 4, 3}));
-
-        panel.setModel(replayed({answer(50, 1, false)}));
-        QCOMPARE(clickFor(panel, "cmdPractiseWeak"), QList<int>{-1});
     }
 
     void confusedPairsBothWays()

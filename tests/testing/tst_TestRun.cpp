@@ -23,11 +23,9 @@ private Q_SLOTS:
         f.start();
         QCOMPARE(started.takeFirst(), QVariantList({QVariant::fromValue(TestType::Description), 0, 3}));
         QVERIFY(f.choicesComeFromTheirCards(f.run().question()) && f.w->focusWidget() == f.get("picResult"));
-        f.answer(true);
-        f.answer(false); // picks option 2, the meaning of the card at position 1
-        f.answer(true);
-        QVERIFY(f.script().empty()); // every draw as planned
-        QCOMPARE(recorded.size(), 3);
+        for (bool right : {true, false, true}) // the wrong one picks option 2, the meaning of card 1
+            f.answer(right);
+        QVERIFY(f.script().empty() && recorded.size() == 3); // every draw as planned
         for (int q = 0; q < 3; ++q) {
             const Answer a = TestRunFixture::answerOf(recorded, q);
             QCOMPARE(std::tuple(recorded[q][0].value<Question>().cardId, a.score, a.mistakenFor.value_or(0)),
@@ -35,8 +33,7 @@ private Q_SLOTS:
             QVERIFY(a.answeredAt.timeSpec() == Qt::UTC && a.answeredAt.isValid());
         }
         QCOMPARE(endedAt, 0); // the report stands, before "Test Complete"
-        QCOMPARE(f.availability(), QStringLiteral("11101"));
-        QCOMPARE(f.fakes.dialogs.lastText(), QStringLiteral("Test Complete"));
+        QVERIFY(f.availability() == QStringLiteral("11101") && f.fakes.dialogs.lastText() == QStringLiteral("Test Complete"));
         QCOMPARE(f.info(), QStringLiteral("2 out of 3 questions correct"));
 
         const auto* text = f.get<QPlainTextEdit>("txtResult"); // columns stay columns
