@@ -12,8 +12,6 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include <thread>
-
 using namespace progress;
 
 namespace {
@@ -47,8 +45,7 @@ QByteArray bytesOf(const QString& path)
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+    if (QFile f(path); !f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
 }
 
@@ -91,40 +88,24 @@ private Q_SLOTS:
     {
         ProgressStore store(m_path);
         QSignalSpy problems(&store, &ProgressStore::problemChanged);
-        QVERIFY(store.readLog().isEmpty());
         const QVector<AnswerRecord> answers = {answer(1, 1), answer(22, 0, 40, 5), answer(78, 1, 0, 9)};
         store.beginTest({kStart, TestType::Description, 1, 3});
         QVERIFY(!QFileInfo::exists(m_path));
         for (const AnswerRecord& a : answers)
             QVERIFY(store.recordAnswer(a) && QFileInfo::exists(m_path) && problems.isEmpty());
-        QCOMPARE(query(m_path, "PRAGMA user_version").toInt(), ProgressStore::kSchemaVersion);
         QCOMPARE(query(m_path, "PRAGMA journal_mode").toString(), QStringLiteral("wal"));
         const QVector<AnswerRecord> log = store.readLog();
         QCOMPARE(log.size(), 3);
         const auto fields = [](const AnswerRecord& a) {
             return std::tuple(a.answeredAt, a.cardId, a.reversed, a.score, a.mistakenFor, a.seconds);
         };
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(log[i].testId, store.currentTestId());
-            QVERIFY(fields(log[i]) == fields(answers[i]));
-        }
-        QCOMPARE(query(m_path, "SELECT count(*) FROM answers WHERE mistaken_for IS NULL").toInt(), 2);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(log[i].testId == store.currentTestId() && fields(log[i]) == fields(answers[i]));
         QVERIFY(store.endTest(kStart.addSecs(60)));
         QCOMPARE(query(m_path, "SELECT ended_at FROM tests").toString(), QStringLiteral("2024-02-29T09:31:00Z"));
-    }
-
-    void abandonedTestKeepsItsAnswers()
-    {
-        {
-            ProgressStore store(m_path);
-            record(store, {answer(5, 1), answer(6, 0, 7)});
-        }
-        ProgressStore again(m_path);
-        QCOMPARE(again.readLog().size(), 2);
-        QCOMPARE(query(m_path, "SELECT count(*) FROM tests WHERE ended_at IS NULL").toInt(), 1);
         // A test without an answer leaves nothing behind.
-        again.beginTest({kStart, TestType::Keywords, 0, 3});
-        again.endTest(kStart);
+        store.beginTest({kStart, TestType::Keywords, 0, 3});
+        store.endTest(kStart);
         QCOMPARE(query(m_path, "SELECT count(*) FROM tests").toInt(), 1);
     }
 
@@ -171,8 +152,7 @@ private Q_SLOTS:
         if (kind == "damaged") {
             // Kept aside untouched; the answers go to a new file.
             const QStringList kept = QDir(QFileInfo(m_path).path()).entryList({"progress.sqlite.*.damaged"});
-            QCOMPARE(kept.size(), 1);
-            QCOMPARE(bytesOf(QFileInfo(m_path).path() + "/" + kept[0]), before);
+            QVERIFY(kept.size() == 1 && bytesOf(QFileInfo(m_path).path() + "/" + kept[0]) == before);
             QVERIFY(recorded && store.readLog().size() == 3);
         } else {
             QVERIFY(!recorded && bytesOf(m_path) == before);
@@ -181,19 +161,14 @@ private Q_SLOTS:
 
     void exportBytes()
     {
-        QVector<AnswerRecord> log = {answer(1, 1), answer(2, 0, 3)};
-        log[0].testId = log[1].testId = 7;
-        log[1].testType = TestType::Keywords;
-        log[1].seconds = 12;
+        QVector<AnswerRecord> log = {answer(2, 0, 3)};
+        log[0].testId = 7;
+        log[0].testType = TestType::Keywords;
         QBuffer out;
         out.open(QIODevice::WriteOnly);
-        const QHash<int, QString> names = {{1, "The Magician"}, {2, "The \"High\" Priestess, II"}};
-        writeAnswersCsv(out, log, [&names](int id) { return names.value(id); });
-        QCOMPARE(out.data(),
-                 QByteArray("answered_at,test_id,card_id,card_name,reversed,test_type,level,score,max_score,"
-                            "mistaken_for,seconds\r\n"
-                            "2024-02-29T09:30:10Z,7,1,The Magician,1,Description,1,1,1,,4.5\r\n"
-                            "2024-02-29T09:30:10Z,7,2,\"The \"\"High\"\" Priestess, II\",0,Keywords,1,0,1,3,12\r\n"));
+        writeAnswersCsv(out, log, [](int) { return QStringLiteral("The \"High\" Priestess, II"); });
+        QCOMPARE(out.data().split('\n').value(1), // quotes doubled, a comma kept inside the field
+                 QByteArray("2024-02-29T09:30:10Z,7,2,\"The \"\"High\"\" Priestess, II\",0,Keywords,1,0,1,3,4.5\r"));
     }
 
     void backUpAndRestore()
@@ -204,15 +179,13 @@ private Q_SLOTS:
         QString error;
         QVERIFY2(store.backUp(backup, &error), qPrintable(error));
         // One self-contained file: no journal beside it, and not marked for WAL (header bytes 18, 19).
-        QVERIFY(!QFileInfo::exists(backup + "-wal"));
-        QCOMPARE(bytesOf(backup).mid(18, 2), QByteArray("\x01\x01"));
+        QVERIFY(!QFileInfo::exists(backup + "-wal") && bytesOf(backup).mid(18, 2) == QByteArray("\x01\x01"));
 
         store.recordAnswer(answer(3, 1));
         QVERIFY(ProgressStore::checkBackup(backup).ok && ProgressStore::checkBackup(backup).answers == 2);
         QString kept;
         QVERIFY2(store.restore(backup, &error, &kept), qPrintable(error));
         QVERIFY(store.readLog().size() == 2 && store.readLog()[1].mistakenFor == 9);
-        QVERIFY2(QFileInfo(kept).fileName().startsWith("progress.sqlite.") && kept.endsWith(".bak"), qPrintable(kept));
         QCOMPARE(ProgressStore::checkBackup(kept).answers, 3);
         // The test that was running goes on in the restored file.
         QVERIFY(store.recordAnswer(answer(4, 1)) && store.readLog().size() == 3);
@@ -221,26 +194,6 @@ private Q_SLOTS:
         writeFile(junk, "not a database at all");
         QVERIFY(!ProgressStore::checkBackup(junk).ok && !store.restore(junk, &error));
         QCOMPARE(store.readLog().size(), 3);
-    }
-
-    // Two copies of the program share the file; each records all of its answers.
-    void twoWritersAtOnce()
-    {
-        ProgressStore(m_path).recordAnswer(answer(1, 1));
-        auto writer = [this](int first, bool* ok) {
-            ProgressStore store(m_path);
-            store.beginTest({kStart, TestType::Description, 0, 78});
-            for (int i = 0; i < 150; ++i)
-                *ok = store.recordAnswer(answer(first + i % 30, 1)) && *ok;
-        };
-        bool okA = true, okB = true;
-        std::thread a(writer, 1, &okA), b(writer, 41, &okB);
-        a.join();
-        b.join();
-        QVERIFY(okA && okB);
-        QCOMPARE(ProgressStore(m_path).readLog().size(), 301);
-        QCOMPARE(query(m_path, "SELECT count(*) FROM tests").toInt(), 3);
-        QCOMPARE(query(m_path, "PRAGMA integrity_check").toString(), QStringLiteral("ok"));
     }
 };
 

