@@ -44,6 +44,20 @@ AnswerRecord answer(int card, int daysAgo, int score, int maxScore = 1, TestType
 AnswerRecord right(int card, int daysAgo, qint64 test = 1) { return answer(card, daysAgo, 1, 1, TestType::Description, 0, test); }
 AnswerRecord wrong(int card, int daysAgo, int mistakenFor = 0) { return answer(card, daysAgo, 0, 1, TestType::Description, mistakenFor); }
 
+// A long, varied log from a fixed recipe (no Random draws).
+QVector<AnswerRecord> varied(quint32 seed, int count)
+{
+    QVector<AnswerRecord> log;
+    for (int i = 0; i < count; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        const int card = int(seed >> 8) % 78 + 1;
+        const bool keywords = (seed >> 20) & 1;
+        log << answer(card, 60 - i * 60 / count, int(seed >> 24) % 5, keywords ? 4 : 1,
+                      keywords ? TestType::Keywords : TestType::Description, 0, i / 20);
+    }
+    return log;
+}
+
 MemoryModel replayed(const QVector<AnswerRecord>& log)
 {
     MemoryModel model;
@@ -137,6 +151,36 @@ private Q_SLOTS:
         QVERIFY(c.answers == 4 && c.memory.stability == s.stability && c.memory.difficulty == s.difficulty);
         QCOMPARE(c.nextReview, kToday.addDays(-7 + fsrs.intervalDays(s.stability)));
         QCOMPARE(c.recallToday, fsrs.retrievability(7, s.stability));
+    }
+
+    // The same log gives the same model, whatever was replayed before.
+    void replayIsDeterministic()
+    {
+        const QVector<AnswerRecord> log = varied(7, 3000);
+        MemoryModel reused;
+        reused.replay(varied(99, 500), kToday.addDays(3));
+        reused.replay(log, kToday);
+        const MemoryModel fresh = replayed(log);
+        const auto of = [](const CardMemory& c) {
+            return std::tuple(c.answers, c.memory.stability, c.memory.difficulty, c.nextReview, c.recallToday, c.state);
+        };
+        for (int id = 1; id <= 78; ++id)
+            QVERIFY2(of(reused.card(id)) == of(fresh.card(id)), qPrintable(QString::number(id)));
+        QCOMPARE(reused.totals().tests, fresh.totals().tests);
+        QCOMPARE(reused.answersPerDay().size(), fresh.answersPerDay().size());
+        QCOMPARE(reused.knownOverTime().size(), fresh.knownOverTime().size());
+    }
+
+    // A clock put back: an answer dated ahead breaks nothing.
+    void answerFromTheFutureCountsAsTheSameDay()
+    {
+        const MemoryModel model = replayed({right(8, -3), right(8, 0)});
+        const Fsrs fsrs;
+        const CardMemory& c = model.card(8);
+        QCOMPARE(c.memory.stability, fsrs.next(fsrs.first(Rating::Good), 0, Rating::Good).stability);
+        QCOMPARE(c.lastAnswered, kToday);
+        const MemoryModel ahead = replayed({right(9, -5)});
+        QVERIFY(ahead.card(9).recallToday == 1.0 && ahead.totals().currentRun == 0);
     }
 
     void statesAndDueCards()
