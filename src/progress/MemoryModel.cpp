@@ -147,7 +147,7 @@ void MemoryModel::replay(const QVector<AnswerRecord>& log, const QDate& today, c
 
     const qint64 todayJulian = today.toJulianDay();
     for (CardMemory& c : m_cards) {
-        if (c.answers == 0)
+        if (c.answers == 0 || !today.isValid())
             continue;
         c.recallToday = fsrs.retrievability(double(todayJulian - c.lastAnswered.toJulianDay()), c.memory.stability);
         if (isKnownOn(c, todayJulian)) {
@@ -164,8 +164,9 @@ void MemoryModel::replay(const QVector<AnswerRecord>& log, const QDate& today, c
         m_known.push_back({QDate::fromJulianDay(day), known});
     m_totals.tests = int(tests.size());
     m_totals.daysStudied = int(days.size());
-    qint64 runDay = days.count(todayJulian) ? todayJulian : todayJulian - 1;
-    while (days.count(runDay)) {
+    // No date to count back from (a clock that cannot say): no current run.
+    qint64 runDay = !today.isValid() ? 0 : days.count(todayJulian) ? todayJulian : todayJulian - 1;
+    while (today.isValid() && days.count(runDay)) {
         ++m_totals.currentRun;
         --runDay;
     }

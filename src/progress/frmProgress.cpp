@@ -231,6 +231,7 @@ void frmProgress::refresh()
     if (!empty)
         m_charts->showFigures(model);
     m_history->showCard(selectedCard(), model, m_cards);
+    Q_EMIT refreshed();
 }
 
 void frmProgress::fillDeck(const progress::MemoryModel& model)

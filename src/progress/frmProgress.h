@@ -53,6 +53,8 @@ public:
 
 Q_SIGNALS:
     void drillRequested(const QList<int>& cardIds);
+    // The window shows the model as it now stands.
+    void refreshed();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -141,7 +141,8 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     connect(progressService, &progress::ProgressService::problemChanged, testScreen, &TestScreen::showStoreProblem);
     connect(resultsView, &ResultsView::progressRequested, this, &frmMain::mnuProgress_Click);
     // The goals tab's measured line follows every answer.
-    connect(progressService, &progress::ProgressService::modelChanged, this, [this] { showMeasured(); });
+    // Replaying the log after every answer would slow the test: it is shown again when the tab is.
+    connect(progressService, &progress::ProgressService::modelChanged, this, [this] { m_measuredStale = true; });
     auto* reminder = new DueReminder(
         m_svc, m_tray, [this]() -> const progress::MemoryModel& { return progressService->model(); }, {}, this);
     connect(reminder, &DueReminder::progressRequested, this, &frmMain::mnuProgress_Click);
@@ -282,6 +283,10 @@ void frmMain::SSTab1_Click(int PreviousTab)
 {
     Q_UNUSED(PreviousTab);
     switch (SSTab1->currentIndex()) {
+    case TabGoals:
+        if (m_measuredStale)
+            showMeasured();
+        break;
     case TabSettings:
         for (int tab : {TabMemorize, TabTest, TabResults})
             SSTab1->setTabEnabled(tab, false);
@@ -327,6 +332,7 @@ void frmMain::mnuAbout_Click()
 
 void frmMain::showMeasured()
 {
+    m_measuredStale = false;
     goals->setMeasured(progressService->model());
 }
 
@@ -343,13 +349,11 @@ void frmMain::mnuProgress_Click()
         });
         m_progressWindow->addReviewPanel(m_reviewPanel);
         connect(m_reviewPanel, &progress::ReviewPanel::drillRequested, m_progressWindow, &frmProgress::requestDrill);
-        connect(progressService, &progress::ProgressService::modelChanged, m_reviewPanel, [this] {
-            if (m_progressWindow->isVisible())
-                m_reviewPanel->setModel(progressService->model());
-        });
+        // The window has just replayed the log: the panel reads the same model, not a new replay.
+        connect(m_progressWindow, &frmProgress::refreshed, m_reviewPanel,
+                [this] { m_reviewPanel->setModel(progressService->model()); });
     }
     m_progressWindow->showWindow();
-    m_reviewPanel->setModel(progressService->model());
 }
 
 void frmMain::cmdNav_Click(int Index)

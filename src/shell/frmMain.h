@@ -102,5 +102,6 @@ private:
     TrayControl* m_tray;
     frmProgress* m_progressWindow = nullptr;
     progress::ReviewPanel* m_reviewPanel = nullptr;
+    bool m_measuredStale = false; // answers given since "Cards known today" was shown
     std::unique_ptr<UserSettings> m_settings;
 };

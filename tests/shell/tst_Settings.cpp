@@ -136,7 +136,7 @@ private Q_SLOTS:
         // Texts QSettings would mangle (separators, "@", line breaks) read back as they were, and
         // rewrites of the same size in quick succession are all seen.
         QtSettingsStore store;
-        for (const QString& text : {"a;b,c=d", " blanks ", "@at", "line\nbreak\x01" "f", "1", "0"}) {
+        for (const char* text : {"a;b,c=d", " blanks ", "@at", "line\nbreak\x01" "f", "1", "0"}) {
             QVERIFY(store.SaveSetting("LumenrestSettingsTest", "Settings", "Key/ %", text).isEmpty());
             QCOMPARE(store.GetSetting("LumenrestSettingsTest", "Settings", "Key/ %", "-"), text);
         }
