@@ -1,6 +1,5 @@
 # Compiler options shared by every target of ours: link lumenrest_options to each.
 
-option(LUMENREST_STRICT_WARNINGS "Also warn on shadowed names and implicit narrowing conversions" OFF)
 option(LUMENREST_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(LUMENREST_FUZZ "Build the libFuzzer targets in tests/fuzz (clang only)" OFF)
 
@@ -9,9 +8,11 @@ add_library(lumenrest_options INTERFACE)
 if(MSVC)
   target_compile_options(lumenrest_options INTERFACE /W4 /permissive- /utf-8)
 elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-  target_compile_options(lumenrest_options INTERFACE -Wall -Wextra -Wpedantic)
-  if(LUMENREST_STRICT_WARNINGS)
-    target_compile_options(lumenrest_options INTERFACE -Wshadow -Wconversion)
+  target_compile_options(lumenrest_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion)
+  # clang's -Wconversion also covers signedness, which GCC's leaves to -Wsign-conversion:
+  # the same set on both compilers.
+  if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    target_compile_options(lumenrest_options INTERFACE -Wno-sign-conversion)
   endif()
 endif()
 

@@ -70,7 +70,7 @@ bool isSwitchedOff(const QByteArray& content)
         }
         if (!inMainGroup)
             continue;
-        const int eq = line.indexOf('=');
+        const qsizetype eq = line.indexOf('=');
         if (eq < 0)
             continue;
         const QByteArray key = line.left(eq).trimmed();

@@ -121,7 +121,7 @@ void prepare(frmMain& window)
         // After the online help, before the links to the site.
         const QAction* online = help->findChild<QAction*>(QStringLiteral("mnuOnline"));
         const QList<QAction*> actions = help->actions();
-        const int at = actions.indexOf(const_cast<QAction*>(online));
+        const qsizetype at = actions.indexOf(const_cast<QAction*>(online));
         help->insertAction(at >= 0 && at + 1 < actions.size() ? actions.at(at + 1) : nullptr, shortcuts);
         QObject::connect(shortcuts, &QAction::triggered, keys, [&window] { KeyboardShortcuts::showList(&window); });
     }

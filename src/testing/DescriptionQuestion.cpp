@@ -65,10 +65,10 @@ Question DescriptionQuestion::BuildDescriptionQuestion(modDB::Recordset& deck,
         };
         const int k = TestDraws::drawFresh(
             m_random, n,
-            [&](int k) {
-                if (IsInLongArray(k, OptionRecords))
+            [&](int candidate) {
+                if (IsInLongArray(candidate, OptionRecords))
                     return false;
-                const QString meaning = meaningAt(k);
+                const QString meaning = meaningAt(candidate);
                 return deck.integer(QStringLiteral("ID")) != f.CurrentCardID && !meaning.isEmpty()
                     && !shown.contains(meaning);
             },

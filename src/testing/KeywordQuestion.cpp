@@ -56,7 +56,7 @@ Question KeywordQuestion::BuildKeywordQuestion(modDB::Recordset& deck,
     modGlobals::StringArray RightKeywords(std::vector<QString>(std::size_t(f.RightKeywordMax + 1)));
     int drawn = 0;
     for (int j = 0; j <= f.RightKeywordMax; ++j) {
-        const int k = TestDraws::drawFresh(m_random, K, [&](int k) { return !IsInStringArray(keywordAt(own, k), RightKeywords); });
+        const int k = TestDraws::drawFresh(m_random, K, [&](int candidate) { return !IsInStringArray(keywordAt(own, candidate), RightKeywords); });
         if (k == 0)
             break; // the card has no further distinct keyword
         (*RightKeywords)[std::size_t(j)] = keywordAt(own, k);
@@ -82,8 +82,8 @@ Question KeywordQuestion::BuildKeywordQuestion(modDB::Recordset& deck,
     for (int i = 0; i <= f.KeywordBoxMax; ++i) {
         if (IsInLongArray(i, f.KeywordSlots))
             continue;
-        const int m = TestDraws::drawFresh(m_random, M, [&](int m) {
-            const QString keyword = keywordAt(others, m);
+        const int m = TestDraws::drawFresh(m_random, M, [&](int candidate) {
+            const QString keyword = keywordAt(others, candidate);
             return !keyword.isEmpty() && !IsInStringArray(keyword, PlacedKeywords)
                 && !IsInStringArray(keyword, RightKeywords) && !ownKeywords.contains(keyword);
         });

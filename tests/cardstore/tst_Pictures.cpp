@@ -177,7 +177,7 @@ private Q_SLOTS:
         for (const auto& [walk, bytes, message] : cases) {
             e.walk(walk);
             const QString label = e.label();
-            const int dialogs = e.fs.dialogs.filters.size(), messages = e.fs.dialogs.messages.size();
+            const qsizetype dialogs = e.fs.dialogs.filters.size(), messages = e.fs.dialogs.messages.size();
             e.selectPicture(bytes, message.isEmpty());
             // The dialog is not even offered without a current card.
             QCOMPARE(e.fs.dialogs.filters.size() - dialogs, message.contains("no current card") ? 0 : 1);

@@ -75,7 +75,7 @@ private Q_SLOTS:
             const QDate after = QDate::fromString(words[i + 1], Qt::ISODate);
             QComboBox* box = p.list(pick[0]);
             const int index = pick[0] == "cboYear" ? box->findText(pick[1]) : pick[1].toInt();
-            const int before = p.changes->count();
+            const qsizetype before = p.changes->count();
             const bool changes = box->currentIndex() != index;
             box->setCurrentIndex(index);
             QCOMPARE(p.control->Value(), after);

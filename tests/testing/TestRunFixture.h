@@ -22,10 +22,10 @@ struct TestRunFixture : MainWindowFixture {
     QList<CardContent> cards;
 
     // type 0 Description, 1 Keywords; level 0 Beginner to 2 Advanced.
-    explicit TestRunFixture(const QList<CardContent>& cards = smallDeck(), int type = 0, int level = 0,
+    explicit TestRunFixture(const QList<CardContent>& deck = smallDeck(), int type = 0, int level = 0,
                             bool reversed = false)
-        : MainWindowFixture(cards)
-        , cards(cards)
+        : MainWindowFixture(deck)
+        , cards(deck)
     {
         w = &load();
         get<QCheckBox>("chkReversed")->setChecked(reversed);
@@ -138,10 +138,10 @@ struct TestRunFixture : MainWindowFixture {
     // Plans one description question: the cards drawn (positions among n, the last one
     // asked), the orientation draw when "Reversed" is ticked, the right option and the wrong
     // options' deck positions in option order; reversed -1 when no orientation is drawn.
-    void plan(const QList<int>& cards, int n, int level, int right, const QList<int>& wrong = {}, int reversed = -1)
+    void plan(const QList<int>& drawn, int n, int level, int right, const QList<int>& wrong = {}, int reversed = -1)
     {
         const int low[] = {2, 1, 0}, high[] = {4, 5, 6};
-        for (int c : cards)
+        for (int c : drawn)
             script().push_back(position(c, n));
         if (reversed >= 0)
             script().push_back(reversed ? 0.1 : 0.0); // 1 is odd, 0 is even

@@ -75,7 +75,7 @@ private Q_SLOTS:
             const QString inUse = QStringList{"..XXX..", ".XXXXX.", "XXXXXXX"}[level];
             TestRunFixture f(MainWindowFixture::smallDeck(), 0, level);
             f.start();
-            for (int right = inUse.indexOf('X'); right <= inUse.lastIndexOf('X'); ++right) {
+            for (int right = int(inUse.indexOf('X')); right <= inUse.lastIndexOf('X'); ++right) {
                 f.plan({5}, 8, level, right); // a new test on the open deck
                 f.run().cmdStartTest_Click();
                 QCOMPARE(f.rightOption(), right);
