@@ -81,7 +81,7 @@ QString rowText(const QString& name)
 }
 
 GoalsScreen::GoalsScreen(const Services& services, QWidget* parent)
-    : QWidget(parent), m_services(services)
+    : TabPage(parent), m_services(services)
 {
     setObjectName(QStringLiteral("GoalsScreen"));
     ui.setupUi(this, *m_services.clock);

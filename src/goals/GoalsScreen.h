@@ -4,7 +4,7 @@
 
 #include <QSet>
 #include <QString>
-#include <QWidget>
+#include "controls/TabPage.h"
 
 class QTreeWidgetItem;
 namespace progress {
@@ -13,7 +13,7 @@ class MemoryModel;
 
 // The " My Personal Goal " tab: the goal list, the goal editor and the goal timer.
 // Every change is written to the goals file at once and the list is rebuilt from it.
-class GoalsScreen : public QWidget {
+class GoalsScreen : public TabPage {
     Q_OBJECT
 
 public:

@@ -5,6 +5,7 @@
 #include "progress/ReviewPanel.h"
 
 #include "cardstore/modDB.h"
+#include "controls/TabPage.h"
 #include "controls/WrapLabel.h"
 #include "goals/GoalsScreen.h"
 #include "platform/AppPaths.h"
@@ -157,7 +158,7 @@ frmMain::~frmMain() = default;
 
 QWidget* frmMain::buildSettingsTab()
 {
-    auto* page = new QWidget;
+    auto* page = new TabPage;
     page->setObjectName(QStringLiteral("tabSettings"));
     objectives = new StudyObjectives(page);
     testOptions = new TestOptions(page);

@@ -61,7 +61,7 @@ QString optionalText(const modDB::Recordset& deck, const QString& field)
 } // namespace
 
 MemorizeView::MemorizeView(Dialogs* dialogs, QWidget* parent)
-    : QWidget(parent)
+    : TabPage(parent)
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("tabMemorize"));

@@ -1,5 +1,5 @@
 #pragma once
-#include <QWidget>
+#include "controls/TabPage.h"
 
 class Dialogs;
 class PictureBox;
@@ -8,7 +8,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The Memorize Cards tab: one card of the deck at a time, upright and reversed.
-class MemorizeView : public QWidget {
+class MemorizeView : public TabPage {
     Q_OBJECT
 public:
     explicit MemorizeView(Dialogs* dialogs, QWidget* parent = nullptr);

@@ -26,7 +26,7 @@ bool ResultsView::isMonospaced(const QFont& font)
 }
 
 ResultsView::ResultsView(Dialogs* dialogs, QWidget* parent)
-    : QWidget(parent)
+    : TabPage(parent)
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("tabResults"));

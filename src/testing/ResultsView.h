@@ -1,5 +1,5 @@
 #pragma once
-#include <QWidget>
+#include "controls/TabPage.h"
 
 class Dialogs;
 class QLabel;
@@ -7,7 +7,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The Results tab: the test report in a fixed-pitch font, its summary, and saving it.
-class ResultsView : public QWidget {
+class ResultsView : public TabPage {
     Q_OBJECT
 public:
     explicit ResultsView(Dialogs* dialogs, QWidget* parent = nullptr);

@@ -20,7 +20,7 @@
 #include <QVBoxLayout>
 
 TestScreen::TestScreen(Dialogs* dialogs, QWidget* parent)
-    : QWidget(parent)
+    : TabPage(parent)
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("tabTest"));

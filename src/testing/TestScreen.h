@@ -2,7 +2,7 @@
 #include "cardstore/PictureBox.h"
 #include "testing/Question.h"
 
-#include <QWidget>
+#include "controls/TabPage.h"
 
 #include <array>
 
@@ -21,7 +21,7 @@ class Recordset;
 // The Take Test tab: the asked card, and one of two answer areas over each other, the
 // meanings to pick from or the keywords to tick. It shows a question and tells what the
 // learner chose.
-class TestScreen : public QWidget {
+class TestScreen : public TabPage {
     Q_OBJECT
 public:
     explicit TestScreen(Dialogs* dialogs, QWidget* parent = nullptr);

@@ -1,3 +1,4 @@
+#include "controls/TabPage.h"
 #include "controls/UserControl1.h"
 #include "controls/WrapLabel.h"
 #include "support/Fakes.h"
@@ -5,6 +6,8 @@
 
 #include <QComboBox>
 #include <QSignalSpy>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 #include <functional>
 
@@ -150,6 +153,24 @@ private Q_SLOTS:
         change(label);
         QCOMPARE(heights(label), heights(plain));
         QVERIFY2(heights(plain) != before, "the change must move the text");
+    }
+
+    // A hidden page is left out only until the window has been painted; then the window
+    // may not shrink below any page again.
+    void hiddenPagesCountOnceShown()
+    {
+        QWidget window;
+        auto* tabs = new QTabWidget;
+        (new QVBoxLayout(&window))->addWidget(tabs);
+        auto* large = new TabPage;
+        (new QVBoxLayout(large))->addWidget(new QWidget);
+        large->findChild<QWidget*>()->setMinimumSize(900, 700);
+        tabs->addTab(new TabPage, QStringLiteral("a"));
+        tabs->addTab(large, QStringLiteral("b"));
+        QVERIFY(tabs->minimumSizeHint().width() < 900);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(window.minimumSize().width() > 900 && window.minimumSize().height() > 700);
     }
 };
 
