@@ -19,20 +19,17 @@ namespace {
 
 // No file of this process may grow past the given size while it lives: writes beyond it
 // fail with EFBIG, as they would on a full disk (SIGXFSZ ignored, so the process lives).
-class FileSizeLimit {
-public:
+struct FileSizeLimit {
+    rlimit old{};
     explicit FileSizeLimit(rlim_t bytes)
     {
         std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        const rlimit limit{bytes, m_old.rlim_max};
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{bytes, old.rlim_max};
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
             qFatal("cannot limit the file size");
     }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old{};
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
 };
 
 } // namespace

@@ -45,8 +45,7 @@ struct MainWindowFixture {
     }
     frmMain& load()
     {
-        create();
-        window->Form_Load();
+        create().Form_Load();
         return *window;
     }
     template <typename T = QWidget>
