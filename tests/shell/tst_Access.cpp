@@ -53,16 +53,14 @@ class TestAccess : public QObject {
     }
     static int cardPosition(frmMain& w) { return only<MemorizeView>(&w).cardPosition(); }
     // The test's option or boxes that are ticked, as their indexes: "0 9 10".
-    static QString ticked(const QList<QAbstractButton*>& buttons)
+    static QString ticked(const auto& buttons)
     {
         QStringList on;
-        for (int i = 0; i < buttons.size(); ++i)
+        for (int i = 0; i < int(std::size(buttons)); ++i)
             if (buttons[i]->isChecked())
                 on << QString::number(i);
         return on.join(' ');
     }
-    template <typename T>
-    static QList<QAbstractButton*> buttons(const T& list) { return {std::begin(list), std::end(list)}; }
 
 private Q_SLOTS:
     void everyControlHasAName()
@@ -158,7 +156,7 @@ private Q_SLOTS:
         QTest::keyClick(s.picResult, Qt::Key_Return); // no answer yet: stays
         QCOMPARE(f.fields().QuestionNo, 1);
         QTest::keyClicks(s.picResult, keys);
-        QCOMPARE(TestAccess::ticked(type ? buttons(s.chkKeywords) : buttons(s.optAnswer)), ticked);
+        QCOMPARE(type ? TestAccess::ticked(s.chkKeywords) : TestAccess::ticked(s.optAnswer), ticked);
         QTEST(int(f.fakes.dialogs.messages.size()), "messages");
         if (type == 0 && !ticked.isEmpty()) // and a screen reader tells that key with the option
             QCOMPARE(s.optAnswer[ticked.toInt()]->accessibleDescription(), QStringLiteral("Key ") + keys.back());

@@ -58,9 +58,8 @@ private Q_SLOTS:
         f.fakes.paths.name = QStringLiteral("FullDisk") + QString::fromLatin1(QTest::currentDataTag()).remove(u' ');
         XdgStartupRegistry registry;
         QtSettingsStore settings;
-        Services services = f.fakes.services();
-        services.startup = &registry;
-        services.settings = &settings;
+        f.services.startup = &registry;
+        f.services.settings = &settings;
 
         QString path;
         if (file == "goals") {
@@ -82,8 +81,7 @@ private Q_SLOTS:
         const QString typed(3000, QLatin1Char('x'));
         {
             const FileSizeLimit full(16);
-            f.window = std::make_unique<frmMain>(services);
-            f.window->Form_Load(); // a log-on entry is written again here
+            f.load(); // a log-on entry is written again here
             if (file == "goals") {
                 find<QPlainTextEdit>(f.window.get(), "txtGoalDesc")->setPlainText(typed);
                 find<QPushButton>(f.window.get(), "cmdSaveGoals")->click();

@@ -46,15 +46,6 @@ void click(const frmMain& w, const char* name)
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
 }
 
-frmMain& loadWith(ShellFixture& f, StartupRegistry& startup)
-{
-    Services s = f.fakes.services();
-    s.startup = &startup;
-    f.window = std::make_unique<frmMain>(s);
-    f.window->Form_Load();
-    return *f.window;
-}
-
 } // namespace
 
 // The Settings tab's stored choices and its log-on start.
@@ -213,10 +204,11 @@ private Q_SLOTS:
     {
         ShellFixture f;
         XdgStartupRegistry registry;
+        f.services.startup = &registry;
         const QString entry = XdgStartupRegistry::entryPath("Lumenrest");
         auto bytes = [&] { return GoalsTest::readBytes(entry); };
         const QByteArray expected = DesktopEntry::autostartEntry("Lumenrest", f.fakes.paths.executablePath());
-        loadWith(f, registry);
+        f.load();
         QVERIFY(!QFileInfo::exists(XdgStartupRegistry::autostartDir())); // nothing written at start-up
         click(*f.window, "optRun");
         QCOMPARE(bytes(), expected);
@@ -229,7 +221,7 @@ private Q_SLOTS:
         // One the desktop has switched off counts as absent and stays, until asked for again.
         const QByteArray hidden = expected + "Hidden=true\n";
         GoalsTest::writeBytes(entry, hidden);
-        QCOMPARE(frame(loadWith(f, registry)), QStringLiteral("dont/disabled/unchecked"));
+        QCOMPARE(frame(f.load()), QStringLiteral("dont/disabled/unchecked"));
         QCOMPARE(bytes(), hidden);
         click(*f.window, "optRun"); // rewritten in one piece
         QCOMPARE(bytes(), expected);
@@ -242,9 +234,10 @@ private Q_SLOTS:
         // The folder cannot be made: the platform's own error, and the frame shows what holds.
         ShellFixture real;
         XdgStartupRegistry registry;
+        real.services.startup = &registry;
         QFile(m_config->path() + "/file").open(QIODevice::WriteOnly);
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path() + "/file"));
-        click(loadWith(real, registry), "optRun");
+        click(real.load(), "optRun");
         QCOMPARE(frame(*real.window), QStringLiteral("dont/disabled/unchecked"));
         // From the fake: a start-up rewrite that fails keeps the old entry; a removal that fails.
         ShellFixture rewrite, removal;
