@@ -5,8 +5,6 @@
 #include "support/TestMain.h"
 
 #include <QAction>
-#include <QGroupBox>
-#include <QMenu>
 #include <QTreeWidget>
 #include <QCheckBox>
 #include <QLabel>
