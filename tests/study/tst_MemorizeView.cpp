@@ -24,7 +24,6 @@ private:
             load();
             tabs()->setCurrentIndex(frmMain::TabSettings);
             click("cmdSetOption");
-            QCOMPARE(tabs()->currentIndex(), int(frmMain::TabMemorize));
         }
         QString shown() const { return get<QLabel>("lblCardNameMemorize")->text(); }
         QString text(const char* box) const { return get<QPlainTextEdit>(box)->toPlainText(); }
