@@ -1,11 +1,11 @@
 // Installs the build into a temporary prefix, as the Debian package does, and checks
 // that the installed tree works: the program behind the bin/ link finds its card database.
+#include "goals/GoalsTestSupport.h"
 #include "platform/DesktopEntry.h"
 #include "shell/ProgramIcon.h"
 #include "support/TestMain.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -85,9 +85,7 @@ private Q_SLOTS:
         const QString config = m_tmp.filePath("config"), entry = config + "/autostart/Lumenrest.desktop";
         QVERIFY(QDir().mkpath(config + "/autostart") && QDir().mkpath(m_tmp.filePath("home")));
         const QByteArray stale = DesktopEntry::autostartEntry("Lumenrest", "/old/Lumenrest");
-        QFile file(entry);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(stale) == stale.size());
-        file.close();
+        GoalsTest::writeBytes(entry, stale);
 
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -104,10 +102,7 @@ private Q_SLOTS:
         QByteArray found = stale;
         for (int i = 0; i < 300 && found != expected && program.state() == QProcess::Running; ++i) {
             program.waitForFinished(100);
-            if (file.open(QIODevice::ReadOnly)) {
-                found = file.readAll();
-                file.close();
-            }
+            found = GoalsTest::readBytes(entry);
         }
         const bool stillRunning = program.state() == QProcess::Running;
         program.kill();

@@ -19,20 +19,17 @@ namespace {
 
 // No file of this process may grow past the given size while it lives: writes beyond it
 // fail with EFBIG, as they would on a full disk (SIGXFSZ ignored, so the process lives).
-class FileSizeLimit {
-public:
+struct FileSizeLimit {
+    rlimit old{};
     explicit FileSizeLimit(rlim_t bytes)
     {
         std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        const rlimit limit{bytes, m_old.rlim_max};
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{bytes, old.rlim_max};
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
             qFatal("cannot limit the file size");
     }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old{};
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
 };
 
 } // namespace
@@ -61,9 +58,8 @@ private Q_SLOTS:
         f.fakes.paths.name = QStringLiteral("FullDisk") + QString::fromLatin1(QTest::currentDataTag()).remove(u' ');
         XdgStartupRegistry registry;
         QtSettingsStore settings;
-        Services services = f.fakes.services();
-        services.startup = &registry;
-        services.settings = &settings;
+        f.services.startup = &registry;
+        f.services.settings = &settings;
 
         QString path;
         if (file == "goals") {
@@ -85,8 +81,7 @@ private Q_SLOTS:
         const QString typed(3000, QLatin1Char('x'));
         {
             const FileSizeLimit full(16);
-            f.window = std::make_unique<frmMain>(services);
-            f.window->Form_Load(); // a log-on entry is written again here
+            f.load(); // a log-on entry is written again here
             if (file == "goals") {
                 find<QPlainTextEdit>(f.window.get(), "txtGoalDesc")->setPlainText(typed);
                 find<QPushButton>(f.window.get(), "cmdSaveGoals")->click();

@@ -31,30 +31,34 @@ class TestTrayAndClose : public QObject {
 private Q_SLOTS:
     void startsInTheTrayOnlyWhenAsked_data()
     {
-        QTest::addColumn<QString>("args");
-        QTest::addColumn<QString>("runAtSysTray"); // stored; "unregistered": "True", but no log-on start
-        QTest::addColumn<bool>("trayAvailable");
+        QTest::addColumn<QString>("args"); // the whole command line
+        // Stored "Start at system tray"; "unregistered": "True", but no log-on start; "no tray": "True",
+        // but the desktop has no tray.
+        QTest::addColumn<QString>("runAtSysTray");
         QTest::addColumn<bool>("inTray");
-        QTest::newRow("switch and box") << "/STARTUP" << "True" << true << true;
-        QTest::newRow("box unticked") << "/STARTUP" << "False" << true << false;
-        QTest::newRow("not registered") << "/STARTUP" << "unregistered" << true << false;
-        QTest::newRow("no switch") << "" << "True" << true << false;
-        QTest::newRow("no tray available") << "/STARTUP" << "True" << false << false;
+        QTest::newRow("switch and box") << "Lumenrest /STARTUP" << "True" << true;
+        QTest::newRow("box unticked") << "Lumenrest /STARTUP" << "False" << false;
+        QTest::newRow("not registered") << "Lumenrest /STARTUP" << "unregistered" << false;
+        QTest::newRow("no switch") << "Lumenrest" << "True" << false;
+        QTest::newRow("no tray available") << "Lumenrest /STARTUP" << "no tray" << false;
+        // The switch counts anywhere in the arguments, in capitals only, and not in the program's path.
+        QTest::newRow("switch in lower case") << "Lumenrest /startup" << "True" << false;
+        QTest::newRow("switch inside a word") << "Lumenrest a/STARTUPb" << "True" << true;
+        QTest::newRow("program path only") << "/STARTUP/Lumenrest" << "True" << false;
     }
 
     void startsInTheTrayOnlyWhenAsked()
     {
         QFETCH(QString, args);
         QFETCH(QString, runAtSysTray);
-        QFETCH(bool, trayAvailable);
         QFETCH(bool, inTray);
         ShellFixture f;
         if (runAtSysTray == "unregistered")
             f.store("RunAtSysTray", "True");
         else
-            f.registerLogOn(runAtSysTray);
-        f.fakes.tray.available = trayAvailable;
-        f.fakes.paths.args = QStringList{"Lumenrest", args};
+            f.registerLogOn(runAtSysTray == "False" ? "False" : "True");
+        f.fakes.tray.available = runAtSysTray != "no tray";
+        f.fakes.paths.args = args.split(' ');
         frmMain& w = f.load();
         QCOMPARE(w.isVisible(), !inTray);
         QCOMPARE(bool(w.windowState() & Qt::WindowMinimized), inTray);
@@ -63,33 +67,28 @@ private Q_SLOTS:
             QCOMPARE(f.fakes.tray.icon.cacheKey(), w.windowIcon().cacheKey());
     }
 
-    void restoredFromTheTray_data()
-    {
-        QTest::addColumn<bool>("byMenu");
-        QTest::newRow("double-click") << false;
-        QTest::newRow("Show in the pop-up menu") << true;
-    }
-
+    // By a double-click or by "Show" in the pop-up menu.
     void restoredFromTheTray()
     {
-        QFETCH(bool, byMenu);
-        ShellFixture f;
-        frmMain& w = f.startInTray();
-        auto* menu = find<QMenu>(&w, "mnuPopUp");
-        if (byMenu) {
-            Q_EMIT f.fakes.tray.contextRequested(QPoint(200, 150));
-            QVERIFY(menu->isVisible() && !w.isVisible());
-            QCOMPARE(menu->defaultAction(), find<QAction>(&w, "mnuShow")); // drawn bold
-            menu->defaultAction()->trigger();
-        } else {
+        for (const bool byMenu : {false, true}) {
+            ShellFixture f;
+            frmMain& w = f.startInTray();
+            auto* menu = find<QMenu>(&w, "mnuPopUp");
+            if (byMenu) {
+                Q_EMIT f.fakes.tray.contextRequested(QPoint(200, 150));
+                QVERIFY(menu->isVisible() && !w.isVisible());
+                QCOMPARE(menu->defaultAction(), find<QAction>(&w, "mnuShow")); // drawn bold
+                menu->defaultAction()->trigger();
+            } else {
+                Q_EMIT f.fakes.tray.doubleClicked();
+            }
+            QVERIFY(w.isVisible() && !(w.windowState() & Qt::WindowMinimized));
+            QVERIFY(!f.fakes.tray.shown && !menu->isVisible() && ShellFixture::reminders().isEmpty());
+            // No way back to the tray in this run; stray events change nothing.
             Q_EMIT f.fakes.tray.doubleClicked();
+            Q_EMIT f.fakes.tray.contextRequested(QPoint(10, 10));
+            QVERIFY(!menu->isVisible() && f.fakes.tray.removes == 1 && f.fakes.tray.adds == 1);
         }
-        QVERIFY(w.isVisible() && !(w.windowState() & Qt::WindowMinimized));
-        QVERIFY(!f.fakes.tray.shown && !menu->isVisible() && ShellFixture::reminders().isEmpty());
-        // No way back to the tray in this run; stray events change nothing.
-        Q_EMIT f.fakes.tray.doubleClicked();
-        Q_EMIT f.fakes.tray.contextRequested(QPoint(10, 10));
-        QVERIFY(!menu->isVisible() && f.fakes.tray.removes == 1 && f.fakes.tray.adds == 1);
     }
 
     void realIconReactsToDoubleClickAndContextOnly()
@@ -108,19 +107,17 @@ private Q_SLOTS:
     void everyWayShowsTheReminderAndEndsWithIt_data()
     {
         QTest::addColumn<QString>("way");
-        QTest::addColumn<bool>("reminderCloseBox"); // else its "Exit"
         QTest::addColumn<bool>("quitOnLastWindow");
-        QTest::newRow("exit button") << "exit button" << false << true;
-        QTest::newRow("tray exit") << "tray exit" << false << true;
-        QTest::newRow("close box") << "close box" << true << true;
-        QTest::newRow("close box, no automatic quit") << "close box" << true << false;
-        QTest::newRow("UnloadAllForms") << "UnloadAllForms" << false << true;
+        QTest::newRow("exit button") << "exit button" << true;
+        QTest::newRow("tray exit") << "tray exit" << true;
+        QTest::newRow("close box") << "close box" << true;
+        QTest::newRow("close box, no automatic quit") << "close box" << false;
+        QTest::newRow("UnloadAllForms") << "UnloadAllForms" << true;
     }
 
     void everyWayShowsTheReminderAndEndsWithIt()
     {
         QFETCH(QString, way);
-        QFETCH(bool, reminderCloseBox);
         QFETCH(bool, quitOnLastWindow);
         ShellFixture f;
         frmMain& w = way == "tray exit" ? f.startInTray() : f.load();
@@ -148,7 +145,7 @@ private Q_SLOTS:
             const auto nags = ShellFixture::reminders();
             reminderKeptItRunning = nags.size() == 1;
             for (frmNagScreen* nag : nags) {
-                if (reminderCloseBox)
+                if (way == "close box") // the reminder's close box too; else its "Exit"
                     nag->windowHandle()->close();
                 else
                     QTest::mouseClick(*std::find_if(nag->cmdExit.begin(), nag->cmdExit.end(),

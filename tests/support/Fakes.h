@@ -48,17 +48,16 @@ public:
         message(parent, text, caption, Icon::Question);
         return !askAnswers.isEmpty() && askAnswers.takeFirst();
     }
-    QString openFile(QWidget*, const QString& filter) override
-    {
-        filters << filter;
-        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
-    }
-    QString saveFile(QWidget*, const QString& filter) override
-    {
-        filters << filter;
-        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
-    }
+    QString openFile(QWidget*, const QString& filter) override { return answer(openAnswers, filter); }
+    QString saveFile(QWidget*, const QString& filter) override { return answer(saveAnswers, filter); }
     QString lastText() const { return messages.isEmpty() ? QString() : messages.back().text; }
+
+private:
+    QString answer(QStringList& answers, const QString& filter)
+    {
+        filters << filter;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
 };
 
 class FakeBrowser final : public Browser {
@@ -81,14 +80,13 @@ public:
     int randomizeCount = 0;
     double Rnd() override
     {
-        if (!script.empty()) {
-            const double v = script.front();
-            script.pop_front();
-            return v;
+        if (script.empty()) { // a fixed, well-spread sequence in [0, 1)
+            m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL;
+            return double(m_state >> 11) / double(1ULL << 53);
         }
-        // A fixed, well-spread sequence in [0, 1).
-        m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL;
-        return double(m_state >> 11) / double(1ULL << 53);
+        const double v = script.front();
+        script.pop_front();
+        return v;
     }
     void Randomize() override { ++randomizeCount; }
 
@@ -144,42 +142,27 @@ public:
     bool exists(const QString& name) const override { return entries.contains(name); }
     Result write(const QString& name, const QString& executablePath) override
     {
-        if (!failWith.ok)
-            return failWith;
-        entries[name] = executablePath;
-        return {};
+        if (failWith.ok)
+            entries[name] = executablePath;
+        return failWith;
     }
     Result remove(const QString& name) override
     {
-        if (!removeFailWith.ok)
-            return removeFailWith;
-        entries.remove(name);
-        return {};
+        if (removeFailWith.ok)
+            entries.remove(name);
+        return removeFailWith;
     }
 };
 
 class FakeTrayIcon final : public TrayIcon {
 public:
-    bool available = true;
-    bool shown = false;
-    QString tip;
+    bool available = true, shown = false;
     QIcon icon;
-    int adds = 0;
-    int removes = 0;
+    int adds = 0, removes = 0;
     QStringList messages; // "title: text", in order
     bool isAvailable() const override { return available; }
-    void add(const QIcon& i, const QString& t) override
-    {
-        shown = true;
-        tip = t;
-        icon = i;
-        ++adds;
-    }
-    void remove() override
-    {
-        shown = false;
-        ++removes;
-    }
+    void add(const QIcon& i, const QString&) override { shown = true; icon = i; ++adds; }
+    void remove() override { shown = false; ++removes; }
     void showMessage(const QString& title, const QString& text) override { messages << title + ": " + text; }
 };
 
@@ -194,17 +177,5 @@ struct FakeServices {
     FakeStartupRegistry startup;
     FakeTrayIcon tray;
 
-    Services services()
-    {
-        Services s;
-        s.dialogs = &dialogs;
-        s.browser = &browser;
-        s.clock = &clock;
-        s.random = &random;
-        s.paths = &paths;
-        s.settings = &settings;
-        s.startup = &startup;
-        s.tray = &tray;
-        return s;
-    }
+    Services services() { return {&dialogs, &browser, &clock, &random, &paths, &settings, &startup, &tray}; }
 };

@@ -14,6 +14,7 @@
 
 struct MainWindowFixture {
     FakeServices fakes;
+    Services services = fakes.services(); // a test may put a real service in
     std::unique_ptr<frmMain> window;
 
     // Cards 1-3 major, 4-5 Cups, 6 Wands, 7 Pentacles, 8 Swords unless told otherwise.
@@ -40,13 +41,12 @@ struct MainWindowFixture {
 
     frmMain& create()
     {
-        window = std::make_unique<frmMain>(fakes.services());
+        window = std::make_unique<frmMain>(services);
         return *window;
     }
     frmMain& load()
     {
-        create();
-        window->Form_Load();
+        create().Form_Load();
         return *window;
     }
     template <typename T = QWidget>
