@@ -30,15 +30,8 @@ const QDate kToday(2024, 2, 29);
 AnswerRecord answer(int card, int daysAgo, int score, int maxScore = 1, TestType type = TestType::Description,
                     int mistakenFor = 0, qint64 test = 1)
 {
-    AnswerRecord a;
-    a.testId = test;
-    a.answeredAt = QDateTime(kToday.addDays(-daysAgo), QTime(12, 0)).toUTC();
-    a.cardId = card;
-    a.testType = type;
-    a.score = score;
-    a.maxScore = maxScore;
-    a.mistakenFor = mistakenFor;
-    return a;
+    return {.testId = test, .answeredAt = QDateTime(kToday.addDays(-daysAgo), QTime(12, 0)).toUTC(), .cardId = card,
+            .testType = type, .score = score, .maxScore = maxScore, .mistakenFor = mistakenFor};
 }
 
 AnswerRecord right(int card, int daysAgo, qint64 test = 1) { return answer(card, daysAgo, 1, 1, TestType::Description, 0, test); }

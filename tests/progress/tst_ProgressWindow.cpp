@@ -38,14 +38,8 @@ struct Fixture : TestRunFixture {
 
 progress::AnswerRecord seeded(int card, int score, const QDate& day, int mistakenFor = 0)
 {
-    progress::AnswerRecord a;
-    a.answeredAt = QDateTime(day, QTime(12, 0)).toUTC();
-    a.cardId = card;
-    a.score = score;
-    a.maxScore = 1;
-    a.mistakenFor = mistakenFor;
-    a.seconds = 3;
-    return a;
+    return {.answeredAt = QDateTime(day, QTime(12, 0)).toUTC(), .cardId = card, .score = score, .maxScore = 1,
+            .mistakenFor = mistakenFor, .seconds = 3};
 }
 
 } // namespace

@@ -22,14 +22,8 @@ const QDate kToday = FakeClock().date;
 
 AnswerRecord answer(int card, int daysAgo, bool right, int mistakenFor = 0)
 {
-    AnswerRecord a;
-    a.testId = 1;
-    a.answeredAt = QDateTime(kToday.addDays(-daysAgo), QTime(12, 0)).toUTC();
-    a.cardId = card;
-    a.score = right ? 1 : 0;
-    a.maxScore = 1;
-    a.mistakenFor = mistakenFor;
-    return a;
+    return {.testId = 1, .answeredAt = QDateTime(kToday.addDays(-daysAgo), QTime(12, 0)).toUTC(), .cardId = card,
+            .score = right ? 1 : 0, .maxScore = 1, .mistakenFor = mistakenFor};
 }
 
 MemoryModel replayed(const QVector<AnswerRecord>& log)
