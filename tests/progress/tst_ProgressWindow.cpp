@@ -55,8 +55,8 @@ private Q_SLOTS:
         f.runTest(2);
         find<QTabWidget>(f.w, "SSTab1")->setCurrentIndex(frmMain::TabSettings);
         QCOMPARE(f.rows("SELECT card_id || '|' || reversed || '|' || score || '|' || max_score || '|' || "
-                        "ifnull(mistaken_for, '') AS r FROM answers ORDER BY rowid"),
-                 QStringLiteral("1|0|1|1|\n2|0|0|1|1"));
+                        "ifnull(mistaken_for, '') || '|' || length(answered_at) AS r FROM answers ORDER BY rowid"),
+                 QStringLiteral("1|0|1|1||20\n2|0|0|1|1|20")); // answered_at as 2024-02-29T09:30:10Z
         QCOMPARE(f.rows("SELECT test_type || level || deck_size || (ended_at IS NOT NULL) AS r FROM tests"), QStringLiteral("Description030"));
     }
 

@@ -10,6 +10,7 @@ class TestTestRun : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // What each answer records is checked where it is stored (tst_ProgressWindow).
     void threeCardTestIsReportedAndSavedByteForByte()
     {
         TestRunFixture f(MainWindowFixture::smallDeck(), 0, 0, true);
@@ -17,21 +18,13 @@ private Q_SLOTS:
         f.plan({1}, 3, 0, 2, {2, 3}, false);
         f.plan({2}, 3, 0, 4, {1, 3}, true);
         f.plan({3}, 3, 0, 3, {1, 2}, false);
-        QSignalSpy started(&f.run(), &TestRun::testStarted), recorded(&f.run(), &TestRun::answerRecorded);
         int endedAt = -1; // messages shown when the test ended
         QObject::connect(&f.run(), &TestRun::testEnded, [&] { endedAt = int(f.fakes.dialogs.messages.size()); });
         f.start();
-        QCOMPARE(started.takeFirst(), QVariantList({QVariant::fromValue(TestType::Description), 0, 3}));
         QVERIFY(f.choicesComeFromTheirCards(f.run().question()) && f.w->focusWidget() == f.get("picResult"));
         for (bool right : {true, false, true}) // the wrong one picks option 2, the meaning of card 1
             f.answer(right);
-        QVERIFY(f.script().empty() && recorded.size() == 3); // every draw as planned
-        for (int q = 0; q < 3; ++q) {
-            const Answer a = TestRunFixture::answerOf(recorded, q);
-            QCOMPARE(std::tuple(recorded[q][0].value<Question>().cardId, a.score, a.mistakenFor.value_or(0)),
-                     std::tuple(q + 1, q == 1 ? 0 : 1, q == 1 ? 1 : 0));
-            QVERIFY(a.answeredAt.timeSpec() == Qt::UTC && a.answeredAt.isValid());
-        }
+        QVERIFY(f.script().empty()); // every draw as planned
         QCOMPARE(endedAt, 0); // the report stands, before "Test Complete"
         QVERIFY(f.availability() == QStringLiteral("11101") && f.fakes.dialogs.lastText() == QStringLiteral("Test Complete"));
         QCOMPARE(f.info(), QStringLiteral("2 out of 3 questions correct"));
@@ -169,7 +162,7 @@ private Q_SLOTS:
         // Two cards: the third meaning of a Beginner question comes from the rest of the table.
         int outside = -1, outsideCard = 0;
         for (int i = 2; i <= 4; ++i)
-            if (const int card = TestRunFixture::cardOf(f.option(i)->text()); card != 2 && card != 7)
+            if (const int card = f.option(i)->text().section(' ', -1).chopped(1).toInt(); card != 2 && card != 7) // "... card 7."
                 std::tie(outside, outsideCard) = std::pair(i, card);
         QVERIFY(outsideCard > 0 && f.option(outside)->isEnabled());
         QTest::mouseClick(f.option(outside), Qt::LeftButton);
