@@ -1,5 +1,6 @@
 #include "cardstore/CardContent.h"
 #include "cardstore/modDB.h"
+#include "goals/GoalsTestSupport.h" // whole-file reads and writes
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 
@@ -162,27 +163,23 @@ private Q_SLOTS:
         const QString rekeyed = dir.filePath("rekeyed");
         QVERIFY(QFile::copy(m_path, rekeyed));
         Connection(rekeyed).execute("PRAGMA rekey = 'another key'");
-        QFile real(m_path), other(rekeyed);
-        QVERIFY(real.open(QIODevice::ReadOnly) && other.open(QIODevice::ReadOnly) && QDir(dir.path()).mkdir("folder"));
+        QVERIFY(QDir(dir.path()).mkdir("folder"));
         const std::pair<const char*, QByteArray> cases[]{
-            {"missing", {}},
-            {"folder", {}},
-            {"text file", "hello, not a database\n"},
-            {"truncated", real.read(1000)},
-            {"wrong key", other.readAll()}};
+            {"missing", {}}, {"folder", {}}, {"text file", "hello, not a database\n"},
+            {"truncated", GoalsTest::readBytes(m_path).left(1000)}, {"wrong key", GoalsTest::readBytes(rekeyed)}};
         for (const auto& [name, bytes] : cases) {
-            QFile f(dir.filePath(name));
-            QVERIFY(bytes.isEmpty() || (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size()));
-            f.close();
+            const QString file = dir.filePath(name);
+            if (!bytes.isEmpty())
+                GoalsTest::writeBytes(file, bytes);
             try {
-                OpenCardDatabase(CardConnection, f.fileName());
+                OpenCardDatabase(CardConnection, file);
                 OpenRecordset(DeckRecordset, CardConnection, kMajor);
                 QFAIL(name);
             } catch (const DbError& e) {
                 const char* expected = name == QLatin1String("folder") ? "is a folder" : "card database";
                 QVERIFY2(QString::fromUtf8(e.what()).contains(expected), e.what());
             }
-            QVERIFY2(!CardConnection && !QFile::exists(f.fileName() + "-journal"), name);
+            QVERIFY2(!CardConnection && !QFile::exists(file + "-journal"), name);
         }
     }
 
@@ -231,10 +228,10 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(DbError, CardContentIO::write(nowhere, {Fixtures::card(1, 0)}));
         QCOMPARE(sqlite3_memory_used(), memory);
 
-        QFile file(Fixtures::writeDeck(dir.path(), {Fixtures::card(1, 0)}));
-        const QByteArray before = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        QVERIFY_THROWS_EXCEPTION(DbError, CardContentIO::write(file.fileName(), {Fixtures::card(1, 0), Fixtures::card(1, 0)}));
-        QVERIFY(file.seek(0) && file.readAll() == before && QDir(dir.path()).entryList(QDir::Files) == QStringList{"learn.dll"});
+        const QString file = Fixtures::writeDeck(dir.path(), {Fixtures::card(1, 0)});
+        const QByteArray before = GoalsTest::readBytes(file);
+        QVERIFY_THROWS_EXCEPTION(DbError, CardContentIO::write(file, {Fixtures::card(1, 0), Fixtures::card(1, 0)}));
+        QVERIFY(GoalsTest::readBytes(file) == before && QDir(dir.path()).entryList(QDir::Files) == QStringList{"learn.dll"});
     }
 
     // The content in data/ passes the builder's checks, and the learn.dll built from it beside
