@@ -101,28 +101,23 @@ private Q_SLOTS:
     void reminder_data()
     {
         QTest::addColumn<bool>("tray");
-        QTest::addColumn<QString>("remindDue");
-        QTest::addColumn<QString>("lastReminder");
+        QTest::addColumn<QStringList>("settings"); // the Progress group's keys and values
         QTest::addColumn<bool>("shown");
-        QTest::newRow("due") << true << QString() << QString() << true;
-        QTest::newRow("unticked") << true << "False" << QString() << false;
-        QTest::newRow("no tray") << false << "True" << QString() << false;
-        QTest::newRow("shown today") << true << "True" << kToday.toString(Qt::ISODate) << false;
+        QTest::newRow("due") << true << QStringList() << true;
+        QTest::newRow("unticked") << true << QStringList{"RemindDue", "False"} << false;
+        QTest::newRow("no tray") << false << QStringList{"RemindDue", "True"} << false;
+        QTest::newRow("shown today") << true << QStringList{"RemindDue", "True", "LastReminder", kToday.toString(Qt::ISODate)} << false;
     }
 
     void reminder()
     {
         QFETCH(bool, tray);
-        QFETCH(QString, remindDue);
-        QFETCH(QString, lastReminder);
+        QFETCH(QStringList, settings);
         QFETCH(bool, shown);
         FakeServices fakes;
         fakes.tray.available = tray;
-        const auto key = [&fakes](const char* k) { return FakeSettingsStore::path(fakes.paths.name, "Progress", k); };
-        if (!remindDue.isEmpty())
-            fakes.settings.values[key("RemindDue")] = remindDue;
-        if (!lastReminder.isEmpty())
-            fakes.settings.values[key("LastReminder")] = lastReminder;
+        for (int i = 0; i < settings.size(); i += 2)
+            fakes.settings.values[FakeSettingsStore::path(fakes.paths.name, "Progress", settings[i])] = settings[i + 1];
         QWidget window;
         TrayControl control(&fakes.tray, &window);
         const MemoryModel model = replayed({answer(4, 0, true), answer(8, 0, false)});
