@@ -95,17 +95,16 @@ private Q_SLOTS:
 
     void unusableFileIsReportedOnce_data()
     {
-        QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("damaged") << "damaged" << "was damaged. It is kept as";
-        QTest::newRow("newer") << "newer" << "newer version";
-        QTest::newRow("foreign") << "foreign" << "not a Lumenrest progress file";
-        QTest::newRow("read-only") << "read-only" << "is read-only";
+        QTest::newRow("damaged") << "was damaged. It is kept as";
+        QTest::newRow("newer") << "newer version";
+        QTest::newRow("foreign") << "not a Lumenrest progress file";
+        QTest::newRow("read-only") << "is read-only";
     }
 
     void unusableFileIsReportedOnce()
     {
-        QFETCH(QString, kind);
+        const QString kind = QTest::currentDataTag();
         QFETCH(QString, reason);
         QDir().mkpath(QFileInfo(m_path).path());
         if (kind == "damaged") {
