@@ -3,6 +3,7 @@
 
 #include "cardstore/Connection.h"
 #include "goals/GoalsTestSupport.h" // whole-file reads
+#include "progress/AnswerLog.h"
 #include "progress/ProgressService.h"
 #include "progress/frmProgress.h"
 #include "support/Find.h"
@@ -36,12 +37,6 @@ struct Fixture : TestRunFixture {
     }
     frmProgress* progressWindow() { return w->findChild<frmProgress*>(); }
 };
-
-progress::AnswerRecord seeded(int card, int score, const QDate& day, int mistakenFor = 0)
-{
-    return {.answeredAt = QDateTime(day, QTime(12, 0)).toUTC(), .cardId = card, .score = score, .maxScore = 1,
-            .mistakenFor = mistakenFor, .seconds = 3};
-}
 
 } // namespace
 
@@ -86,10 +81,10 @@ private Q_SLOTS:
         {
             progress::ProgressStore store(f.storePath());
             store.beginTest({QDateTime(today.addDays(-1), QTime(11, 0)).toUTC(), progress::TestType::Description, 0, 3});
-            store.recordAnswer(seeded(1, 1, today.addDays(-1)));
-            store.recordAnswer(seeded(2, 0, today.addDays(-1), 4));
+            store.recordAnswer(AnswerLog::right(1, 1));
+            store.recordAnswer(AnswerLog::wrong(2, 1, 4));
             store.beginTest({QDateTime(today, QTime(11, 0)).toUTC(), progress::TestType::Description, 0, 3});
-            store.recordAnswer(seeded(2, 0, today, 4));
+            store.recordAnswer(AnswerLog::wrong(2, 0, 4));
         }
         QVERIFY(!f.progressWindow()); // nothing read before it is asked for
         find<QAction>(f.w, "mnuProgress")->trigger();
