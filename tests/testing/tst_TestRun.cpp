@@ -1,5 +1,7 @@
 #include "TestRunFixture.h"
 
+#include "goals/GoalsTestSupport.h" // whole-file writes
+
 #include "testing/ResultsView.h"
 
 #include <QFile>
@@ -31,16 +33,14 @@ private Q_SLOTS:
 
         const auto* text = f.get<QPlainTextEdit>("txtResult"); // columns stay columns
         QVERIFY(ResultsView::isMonospaced(text->font()) && text->lineWrapMode() == QPlainTextEdit::NoWrap);
-        QFile file(f.fakes.paths.dir.path() + "/report.txt");
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(500, 'x')) == 500);
-        file.close();
-        f.fakes.dialogs.saveAnswers << file.fileName(); // the dialog asked before replacing it
+        const QString file = f.fakes.paths.dir.path() + "/report.txt";
+        GoalsTest::writeBytes(file, QByteArray(500, 'x'));
+        f.fakes.dialogs.saveAnswers << file; // the dialog asked before replacing it
         f.click("Command5");
         f.click("Command5"); // cancelled: nothing written
         QCOMPARE(f.fakes.dialogs.messages.size(), 1); // "Test Complete" only
-        QVERIFY(file.open(QIODevice::ReadOnly));
         // The report as shown, every line ended by CR LF; its layout is the report's own test.
-        QCOMPARE(file.readAll(), QString(f.report() + '\n').replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8());
+        QCOMPARE(GoalsTest::readBytes(file), QString(f.report() + '\n').replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8());
         QVERIFY(f.report().contains(QRegularExpression("Card 1 +Correct\n.*Card 2 \\(Reversed\\) +Wrong\n.*Card 3 +Correct\n")));
     }
 
@@ -130,12 +130,10 @@ private Q_SLOTS:
         for (int cause = 0; cause < 4; ++cause) {
             TestRunFixture f(Fixtures::fullDeck().mid(0, 3));
             f.choose(cause == 2, cause == 1, "C");
-            QFile file(modDB::cardDatabasePath(f.fakes.paths.dir.path()));
-            if (cause == 2)
-                f.start(); // a good deck first
-            if (cause == 2 && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                file.write(QByteArray(5000, 'x'));
-            file.close();
+            if (cause == 2) { // a good deck first
+                f.start();
+                GoalsTest::writeBytes(modDB::cardDatabasePath(f.fakes.paths.dir.path()), QByteArray(5000, 'x'));
+            }
             if (cause < 3)
                 f.start();
             else
