@@ -51,16 +51,9 @@ private Q_SLOTS:
             for (int i = 0; i < boxes; ++i)
                 QCOMPARE(own.contains(box[i]->text()), modGlobals::IsInLongArray(i, f.fields().KeywordSlots));
             QVERIFY(!f.screen().cmdNextQuestion->isEnabled() && f.choicesComeFromTheirCards(f.run().question()));
-            f.tickKeywords(q == 1 ? toChoose - 3 : toChoose, false); // the second answer three short
-            QStringList others; // the distractors ticked
-            for (int i = 0; i < boxes; ++i)
-                if (box[i]->isChecked() && !own.contains(box[i]->text()))
-                    others << box[i]->text();
-            f.next();
+            f.tickKeywords(q == 1 ? toChoose - 3 : toChoose); // the second answer three short
             const Answer a = TestRunFixture::answerOf(recorded, q);
-            QCOMPARE(std::tuple(a.score, a.maxScore, a.otherCardsTicked.isEmpty()), std::tuple(toChoose - 3 * (q == 1), toChoose, q != 1));
-            for (int other : a.otherCardsTicked) // each holds a distractor ticked
-                QVERIFY(std::any_of(others.begin(), others.end(), [&](auto& k) { return cards[other - 1].keywords.contains(k); }));
+            QCOMPARE(std::pair(a.score, a.maxScore), std::pair(toChoose - 3 * (q == 1), toChoose));
         }
         QCOMPARE(f.info(), QStringLiteral("%1/%2 choice(s) from 8 questions were correct").arg(toChoose * 8 - 3).arg(toChoose * 8));
     }
