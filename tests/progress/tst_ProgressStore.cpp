@@ -54,13 +54,6 @@ class TestProgressStore : public QObject {
     QTemporaryDir m_dir;
     QString m_path;
 
-    void record(ProgressStore& store, const QVector<AnswerRecord>& answers)
-    {
-        store.beginTest({kStart, TestType::Description, 1, int(answers.size())});
-        for (const AnswerRecord& a : answers)
-            store.recordAnswer(a);
-    }
-
 private Q_SLOTS:
     void init()
     {
@@ -159,7 +152,8 @@ private Q_SLOTS:
     void backUpAndRestore()
     {
         ProgressStore store(m_path);
-        record(store, {answer(1, 1), answer(2, 0, 9)});
+        store.beginTest({kStart, TestType::Description, 1, 2});
+        QVERIFY(store.recordAnswer(answer(1, 1)) && store.recordAnswer(answer(2, 0, 9)));
         const QString backup = m_dir.path() + "/backUpAndRestore.backup";
         QString error;
         QVERIFY2(store.backUp(backup, &error), qPrintable(error));
