@@ -1,12 +1,14 @@
 // The memory model, and under it the FSRS-6 formulas, checked against the worked values
 // published with the reference model (fsrs-rs, model_v6 tests), computed there in single
 // precision: hence the relative tolerance.
+#include "progress/AnswerLog.h"
 #include "progress/MemoryModel.h"
 #include "support/TestMain.h"
 
 #include <ctime>
 
 using namespace progress;
+using namespace AnswerLog;
 using Values = QVector<double>;
 
 namespace {
@@ -24,25 +26,6 @@ void compareAll(const Values& actual, const Values& expected)
 }
 
 constexpr Rating kRatings[] = {Rating::Again, Rating::Hard, Rating::Good, Rating::Easy};
-const QDate kToday(2024, 2, 29);
-
-// An answer given at noon local time, daysAgo days before today.
-AnswerRecord answer(int card, int daysAgo, int score, int maxScore = 1, TestType type = TestType::Description,
-                    int mistakenFor = 0, qint64 test = 1)
-{
-    AnswerRecord a;
-    a.testId = test;
-    a.answeredAt = QDateTime(kToday.addDays(-daysAgo), QTime(12, 0)).toUTC();
-    a.cardId = card;
-    a.testType = type;
-    a.score = score;
-    a.maxScore = maxScore;
-    a.mistakenFor = mistakenFor;
-    return a;
-}
-
-AnswerRecord right(int card, int daysAgo, qint64 test = 1) { return answer(card, daysAgo, 1, 1, TestType::Description, 0, test); }
-AnswerRecord wrong(int card, int daysAgo, int mistakenFor = 0) { return answer(card, daysAgo, 0, 1, TestType::Description, mistakenFor); }
 
 // A long, varied log from a fixed recipe (no Random draws).
 QVector<AnswerRecord> varied(quint32 seed, int count)
@@ -56,13 +39,6 @@ QVector<AnswerRecord> varied(quint32 seed, int count)
                       keywords ? TestType::Keywords : TestType::Description, 0, i / 20);
     }
     return log;
-}
-
-MemoryModel replayed(const QVector<AnswerRecord>& log)
-{
-    MemoryModel model;
-    model.replay(log, kToday);
-    return model;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "cardstore/Connection.h"
+#include "goals/GoalsTestSupport.h" // whole-file reads and writes
 #include "progress/ProgressStore.h"
 #include "support/TestMain.h"
 
@@ -15,40 +16,22 @@
 #include <unistd.h>
 
 using namespace progress;
+using GoalsTest::readBytes;
+using GoalsTest::writeBytes;
 
 namespace {
 const QDateTime kStart(QDate(2024, 2, 29), QTime(9, 30), Qt::UTC);
 
 AnswerRecord answer(int card, int score, int mistakenFor = 0, int secondsOffset = 0)
 {
-    AnswerRecord a;
-    a.answeredAt = kStart.addSecs(10 + secondsOffset);
-    a.cardId = card;
-    a.reversed = card % 2;
-    a.level = 1;
-    a.score = score;
-    a.maxScore = 1;
-    a.mistakenFor = mistakenFor;
-    a.seconds = 4.5;
-    return a;
+    return {.answeredAt = kStart.addSecs(10 + secondsOffset), .cardId = card, .reversed = card % 2 == 1, .level = 1,
+            .score = score, .maxScore = 1, .mistakenFor = mistakenFor, .seconds = 4.5};
 }
 
 QVariant query(const QString& path, const QString& sql)
 {
     modDB::Connection db(path, modDB::Connection::Plain{false});
     return db.value(sql);
-}
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    if (QFile f(path); !f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
 }
 
 // Root may write any file, so a read-only file is made immutable as well.
@@ -71,13 +54,6 @@ class TestProgressStore : public QObject {
     QTemporaryDir m_dir;
     QString m_path;
 
-    void record(ProgressStore& store, const QVector<AnswerRecord>& answers)
-    {
-        store.beginTest({kStart, TestType::Description, 1, int(answers.size())});
-        for (const AnswerRecord& a : answers)
-            store.recordAnswer(a);
-    }
-
 private Q_SLOTS:
     void init()
     {
@@ -95,7 +71,6 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(m_path));
         for (const AnswerRecord& a : answers)
             QVERIFY(store.recordAnswer(a) && QFileInfo::exists(m_path) && problems.isEmpty());
-        QCOMPARE(query(m_path, "PRAGMA journal_mode").toString(), QStringLiteral("wal"));
         const QVector<AnswerRecord> log = store.readLog();
         QCOMPARE(log.size(), 3);
         const auto fields = [](const AnswerRecord& a) {
@@ -113,21 +88,20 @@ private Q_SLOTS:
 
     void unusableFileIsReportedOnce_data()
     {
-        QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("damaged") << "damaged" << "was damaged. It is kept as";
-        QTest::newRow("newer") << "newer" << "newer version";
-        QTest::newRow("foreign") << "foreign" << "not a Lumenrest progress file";
-        QTest::newRow("read-only") << "read-only" << "is read-only";
+        QTest::newRow("damaged") << "was damaged. It is kept as";
+        QTest::newRow("newer") << "newer version";
+        QTest::newRow("foreign") << "not a Lumenrest progress file";
+        QTest::newRow("read-only") << "is read-only";
     }
 
     void unusableFileIsReportedOnce()
     {
-        QFETCH(QString, kind);
+        const QString kind = QTest::currentDataTag();
         QFETCH(QString, reason);
         QDir().mkpath(QFileInfo(m_path).path());
         if (kind == "damaged") {
-            writeFile(m_path, QByteArray(4096, 'x'));
+            writeBytes(m_path, QByteArray(4096, 'x'));
         } else if (kind != "read-only") {
             modDB::Connection(m_path, modDB::Connection::Plain{true})
                 .run(kind == "newer" ? "PRAGMA user_version = 99" : "CREATE TABLE notes (text TEXT)");
@@ -137,7 +111,7 @@ private Q_SLOTS:
             if (geteuid() == 0 && !setImmutable(m_path, true))
                 QSKIP("root cannot be kept from writing here");
         }
-        const QByteArray before = bytesOf(m_path);
+        const QByteArray before = readBytes(m_path);
 
         ProgressStore store(m_path);
         QSignalSpy problems(&store, &ProgressStore::problemChanged);
@@ -154,10 +128,10 @@ private Q_SLOTS:
         if (kind == "damaged") {
             // Kept aside untouched; the answers go to a new file.
             const QStringList kept = QDir(QFileInfo(m_path).path()).entryList({"progress.sqlite.*.damaged"});
-            QVERIFY(kept.size() == 1 && bytesOf(QFileInfo(m_path).path() + "/" + kept[0]) == before);
+            QVERIFY(kept.size() == 1 && readBytes(QFileInfo(m_path).path() + "/" + kept[0]) == before);
             QVERIFY(recorded && store.readLog().size() == 3);
         } else {
-            QVERIFY(!recorded && bytesOf(m_path) == before);
+            QVERIFY(!recorded && readBytes(m_path) == before);
         }
     }
 
@@ -178,12 +152,13 @@ private Q_SLOTS:
     void backUpAndRestore()
     {
         ProgressStore store(m_path);
-        record(store, {answer(1, 1), answer(2, 0, 9)});
+        store.beginTest({kStart, TestType::Description, 1, 2});
+        QVERIFY(store.recordAnswer(answer(1, 1)) && store.recordAnswer(answer(2, 0, 9)));
         const QString backup = m_dir.path() + "/backUpAndRestore.backup";
         QString error;
         QVERIFY2(store.backUp(backup, &error), qPrintable(error));
         // One self-contained file: no journal beside it, and not marked for WAL (header bytes 18, 19).
-        QVERIFY(!QFileInfo::exists(backup + "-wal") && bytesOf(backup).mid(18, 2) == QByteArray("\x01\x01"));
+        QVERIFY(!QFileInfo::exists(backup + "-wal") && readBytes(backup).mid(18, 2) == QByteArray("\x01\x01"));
 
         store.recordAnswer(answer(3, 1));
         QVERIFY(ProgressStore::checkBackup(backup).ok && ProgressStore::checkBackup(backup).answers == 2);
@@ -195,7 +170,7 @@ private Q_SLOTS:
         QVERIFY(store.recordAnswer(answer(4, 1)) && store.readLog().size() == 3);
 
         const QString junk = m_dir.path() + "/junk.backup";
-        writeFile(junk, "not a database at all");
+        writeBytes(junk, "not a database at all");
         QVERIFY(!ProgressStore::checkBackup(junk).ok && !store.restore(junk, &error));
         QCOMPARE(store.readLog().size(), 3);
     }

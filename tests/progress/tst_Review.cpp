@@ -1,4 +1,5 @@
 #include "goals/GoalsScreen.h"
+#include "progress/AnswerLog.h"
 #include "progress/MemoryModel.h"
 #include "progress/ReviewPanel.h"
 #include "shell/DueReminder.h"
@@ -16,29 +17,9 @@
 #include <QSignalSpy>
 
 using namespace progress;
+using namespace AnswerLog;
 
 namespace {
-const QDate kToday = FakeClock().date;
-
-AnswerRecord answer(int card, int daysAgo, bool right, int mistakenFor = 0)
-{
-    AnswerRecord a;
-    a.testId = 1;
-    a.answeredAt = QDateTime(kToday.addDays(-daysAgo), QTime(12, 0)).toUTC();
-    a.cardId = card;
-    a.score = right ? 1 : 0;
-    a.maxScore = 1;
-    a.mistakenFor = mistakenFor;
-    return a;
-}
-
-MemoryModel replayed(const QVector<AnswerRecord>& log)
-{
-    MemoryModel model;
-    model.replay(log, kToday);
-    return model;
-}
-
 // A card table without cards 40, 50 and 70, as after restoring a backup from another deck.
 QString cardName(int id)
 {
@@ -58,13 +39,6 @@ QList<int> clickFor(ReviewPanel& panel, const char* button)
     b->click();
     return spy.size() == 1 ? spy.front().front().value<QList<int>>() : QList<int>{-2};
 }
-
-// The first whole number in a text.
-int numberIn(const QString& text)
-{
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("\\d+")).match(text);
-    return m.hasMatch() ? m.captured().toInt() : -1;
-}
 } // namespace
 
 class TestReview : public QObject {
@@ -75,10 +49,10 @@ private Q_SLOTS:
     {
         ReviewPanel panel(cardName);
         // 3: overdue for weeks; 5: forgotten today; 7: right today, not due; 40: not in the table.
-        panel.setModel(replayed({answer(3, 30, true), answer(40, 30, true), answer(7, 0, true), answer(5, 0, false)}));
+        panel.setModel(replayed({right(3, 30), right(40, 30), right(7, 0), wrong(5, 0)}));
         QCOMPARE(clickFor(panel, "cmdReviewDue"), (QList<int>{3, 5}));
         // Cards missing from the table are neither due nor weak.
-        panel.setModel(replayed({answer(7, 0, true), answer(40, 30, true), answer(50, 1, false)}));
+        panel.setModel(replayed({right(7, 0), right(40, 30), wrong(50, 1)}));
         QCOMPARE(clickFor(panel, "cmdReviewDue"), QList<int>{-1});
         QCOMPARE(clickFor(panel, "cmdPractiseWeak"), QList<int>{7});
     }
@@ -86,9 +60,9 @@ private Q_SLOTS:
     void weakestTen()
     {
         // The longer since a right answer, the lower the recall chance today.
-        QVector<AnswerRecord> log{answer(50, 100, true)};
+        QVector<AnswerRecord> log{right(50, 100)};
         for (int card = 1; card <= 12; ++card)
-            log << answer(card, card * 5, true);
+            log << right(card, card * 5);
         ReviewPanel panel(cardName);
         panel.setModel(replayed(log));
         QCOMPARE(clickFor(panel, "cmdPractiseWeak"), (QList<int>{12, 11, 10, 9, 8, 7, 6, 5, 4, 3}));
@@ -97,8 +71,8 @@ private Q_SLOTS:
     void confusedPairsBothWays()
     {
         ReviewPanel panel(cardName);
-        panel.setModel(replayed({answer(19, 3, false, 60), answer(60, 2, false, 19), answer(1, 2, false, 2),
-                                 answer(19, 1, false, 60), answer(60, 0, false, 19), answer(5, 0, false, 70)}));
+        panel.setModel(replayed({wrong(19, 3, 60), wrong(60, 2, 19), wrong(1, 2, 2),
+                                 wrong(19, 1, 60), wrong(60, 0, 19), wrong(5, 0, 70)}));
         auto* list = find<QListWidget>(&panel, "lstConfusions");
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), QStringLiteral("The Moon ↔ Nine of Swords — 4 times"));
@@ -107,38 +81,33 @@ private Q_SLOTS:
         list->setCurrentRow(0);
         QCOMPARE(clickFor(panel, "cmdPractisePair"), (QList<int>{19, 60}));
         // A refresh keeps the pair selected.
-        panel.setModel(replayed({answer(60, 0, false, 19)}));
+        panel.setModel(replayed({wrong(60, 0, 19)}));
         QCOMPARE(clickFor(panel, "cmdPractisePair"), (QList<int>{19, 60}));
     }
 
     void reminder_data()
     {
         QTest::addColumn<bool>("tray");
-        QTest::addColumn<QString>("remindDue");
-        QTest::addColumn<QString>("lastReminder");
+        QTest::addColumn<QStringList>("settings"); // the Progress group's keys and values
         QTest::addColumn<bool>("shown");
-        QTest::newRow("due") << true << QString() << QString() << true;
-        QTest::newRow("unticked") << true << "False" << QString() << false;
-        QTest::newRow("no tray") << false << "True" << QString() << false;
-        QTest::newRow("shown today") << true << "True" << kToday.toString(Qt::ISODate) << false;
+        QTest::newRow("due") << true << QStringList() << true;
+        QTest::newRow("unticked") << true << QStringList{"RemindDue", "False"} << false;
+        QTest::newRow("no tray") << false << QStringList{"RemindDue", "True"} << false;
+        QTest::newRow("shown today") << true << QStringList{"RemindDue", "True", "LastReminder", kToday.toString(Qt::ISODate)} << false;
     }
 
     void reminder()
     {
         QFETCH(bool, tray);
-        QFETCH(QString, remindDue);
-        QFETCH(QString, lastReminder);
+        QFETCH(QStringList, settings);
         QFETCH(bool, shown);
         FakeServices fakes;
         fakes.tray.available = tray;
-        const auto key = [&fakes](const char* k) { return FakeSettingsStore::path(fakes.paths.name, "Progress", k); };
-        if (!remindDue.isEmpty())
-            fakes.settings.values[key("RemindDue")] = remindDue;
-        if (!lastReminder.isEmpty())
-            fakes.settings.values[key("LastReminder")] = lastReminder;
+        for (int i = 0; i < settings.size(); i += 2)
+            fakes.settings.values[FakeSettingsStore::path(fakes.paths.name, "Progress", settings[i])] = settings[i + 1];
         QWidget window;
         TrayControl control(&fakes.tray, &window);
-        const MemoryModel model = replayed({answer(4, 0, true), answer(8, 0, false)});
+        const MemoryModel model = replayed({right(4, 0), wrong(8, 0)});
         int modelReads = 0;
         DueReminder reminder(fakes.services(), &control, [&]() -> const MemoryModel& {
             ++modelReads;
@@ -187,8 +156,8 @@ private Q_SLOTS:
         GoalsScreen screen(fakes.services());
         auto* label = find<QLabel>(&screen, "lblMeasured");
         // 1 and 2 known; 3 forgotten; 6 overdue.
-        screen.setMeasured(replayed({answer(1, 0, true), answer(2, 1, true), answer(3, 0, false), answer(6, 40, true)}));
-        QCOMPARE(numberIn(label->text()), 2);
+        screen.setMeasured(replayed({right(1, 0), right(2, 1), wrong(3, 0), right(6, 40)}));
+        QCOMPARE(label->text().split(' ').filter(QRegularExpression("^\\d+$")), QStringList({"2", "78"})); // of 78
     }
 };
 

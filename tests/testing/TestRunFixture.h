@@ -61,7 +61,6 @@ struct TestRunFixture : MainWindowFixture {
     QString info() { return get<QLabel>("lblResultInfo")->text(); }
     QString report() { return get<QPlainTextEdit>("txtResult")->toPlainText(); }
     QString card() { return get<QLabel>("lblCardName")->text(); }
-    int tab() { return tabs()->currentIndex(); }
 
     // The Settings tab's choices; suits as letters of "CWPS".
     void choose(bool major, bool minor, const QString& suits = QStringLiteral("CWPS"))
@@ -81,12 +80,6 @@ struct TestRunFixture : MainWindowFixture {
     }
     void next() { QTest::mouseClick(nextButton(), Qt::LeftButton); }
 
-    // The card a generated meaning belongs to: "Upright meaning of card 7.".
-    static int cardOf(const QString& text)
-    {
-        static const QRegularExpression number(QStringLiteral("card (\\d+)"));
-        return number.match(text).captured(1).toInt();
-    }
     // Every text the question offers belongs to the card it is said to come from.
     bool choicesComeFromTheirCards(const Question& q) const
     {

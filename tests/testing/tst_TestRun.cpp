@@ -1,5 +1,7 @@
 #include "TestRunFixture.h"
 
+#include "goals/GoalsTestSupport.h" // whole-file writes
+
 #include "testing/ResultsView.h"
 
 #include <QFile>
@@ -10,6 +12,7 @@ class TestTestRun : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // What each answer records is checked where it is stored (tst_ProgressWindow).
     void threeCardTestIsReportedAndSavedByteForByte()
     {
         TestRunFixture f(MainWindowFixture::smallDeck(), 0, 0, true);
@@ -17,37 +20,27 @@ private Q_SLOTS:
         f.plan({1}, 3, 0, 2, {2, 3}, false);
         f.plan({2}, 3, 0, 4, {1, 3}, true);
         f.plan({3}, 3, 0, 3, {1, 2}, false);
-        QSignalSpy started(&f.run(), &TestRun::testStarted), recorded(&f.run(), &TestRun::answerRecorded);
         int endedAt = -1; // messages shown when the test ended
         QObject::connect(&f.run(), &TestRun::testEnded, [&] { endedAt = int(f.fakes.dialogs.messages.size()); });
         f.start();
-        QCOMPARE(started.takeFirst(), QVariantList({QVariant::fromValue(TestType::Description), 0, 3}));
         QVERIFY(f.choicesComeFromTheirCards(f.run().question()) && f.w->focusWidget() == f.get("picResult"));
         for (bool right : {true, false, true}) // the wrong one picks option 2, the meaning of card 1
             f.answer(right);
-        QVERIFY(f.script().empty() && recorded.size() == 3); // every draw as planned
-        for (int q = 0; q < 3; ++q) {
-            const Answer a = TestRunFixture::answerOf(recorded, q);
-            QCOMPARE(std::tuple(recorded[q][0].value<Question>().cardId, a.score, a.mistakenFor.value_or(0)),
-                     std::tuple(q + 1, q == 1 ? 0 : 1, q == 1 ? 1 : 0));
-            QVERIFY(a.answeredAt.timeSpec() == Qt::UTC && a.answeredAt.isValid());
-        }
+        QVERIFY(f.script().empty()); // every draw as planned
         QCOMPARE(endedAt, 0); // the report stands, before "Test Complete"
         QVERIFY(f.availability() == QStringLiteral("11101") && f.fakes.dialogs.lastText() == QStringLiteral("Test Complete"));
         QCOMPARE(f.info(), QStringLiteral("2 out of 3 questions correct"));
 
         const auto* text = f.get<QPlainTextEdit>("txtResult"); // columns stay columns
         QVERIFY(ResultsView::isMonospaced(text->font()) && text->lineWrapMode() == QPlainTextEdit::NoWrap);
-        QFile file(f.fakes.paths.dir.path() + "/report.txt");
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(500, 'x')) == 500);
-        file.close();
-        f.fakes.dialogs.saveAnswers << file.fileName(); // the dialog asked before replacing it
+        const QString file = f.fakes.paths.dir.path() + "/report.txt";
+        GoalsTest::writeBytes(file, QByteArray(500, 'x'));
+        f.fakes.dialogs.saveAnswers << file; // the dialog asked before replacing it
         f.click("Command5");
         f.click("Command5"); // cancelled: nothing written
         QCOMPARE(f.fakes.dialogs.messages.size(), 1); // "Test Complete" only
-        QVERIFY(file.open(QIODevice::ReadOnly));
         // The report as shown, every line ended by CR LF; its layout is the report's own test.
-        QCOMPARE(file.readAll(), QString(f.report() + '\n').replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8());
+        QCOMPARE(GoalsTest::readBytes(file), QString(f.report() + '\n').replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8());
         QVERIFY(f.report().contains(QRegularExpression("Card 1 +Correct\n.*Card 2 \\(Reversed\\) +Wrong\n.*Card 3 +Correct\n")));
     }
 
@@ -137,12 +130,10 @@ private Q_SLOTS:
         for (int cause = 0; cause < 4; ++cause) {
             TestRunFixture f(Fixtures::fullDeck().mid(0, 3));
             f.choose(cause == 2, cause == 1, "C");
-            QFile file(modDB::cardDatabasePath(f.fakes.paths.dir.path()));
-            if (cause == 2)
-                f.start(); // a good deck first
-            if (cause == 2 && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                file.write(QByteArray(5000, 'x'));
-            file.close();
+            if (cause == 2) { // a good deck first
+                f.start();
+                GoalsTest::writeBytes(modDB::cardDatabasePath(f.fakes.paths.dir.path()), QByteArray(5000, 'x'));
+            }
             if (cause < 3)
                 f.start();
             else
@@ -169,7 +160,7 @@ private Q_SLOTS:
         // Two cards: the third meaning of a Beginner question comes from the rest of the table.
         int outside = -1, outsideCard = 0;
         for (int i = 2; i <= 4; ++i)
-            if (const int card = TestRunFixture::cardOf(f.option(i)->text()); card != 2 && card != 7)
+            if (const int card = f.option(i)->text().section(' ', -1).chopped(1).toInt(); card != 2 && card != 7) // "... card 7."
                 std::tie(outside, outsideCard) = std::pair(i, card);
         QVERIFY(outsideCard > 0 && f.option(outside)->isEnabled());
         QTest::mouseClick(f.option(outside), Qt::LeftButton);
