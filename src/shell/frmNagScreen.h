@@ -30,19 +30,12 @@ public:
     static QColor complement(const QColor& colour);
     static QString message(int index);
 
-    void Check1_Click();
-    void cmdExit_Click(int Index);
-
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Picture1;
-    QCheckBox* Check1;
-    std::array<QPushButton*, 3> cmdExit;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void Check1_Click();
+    void cmdExit_Click(int Index);
     void Form_Load();
     void Form_Unload();
     // floor(r * n) for a new draw, kept inside [0, n).
@@ -50,4 +43,9 @@ private:
 
     Services m_svc;
     std::shared_ptr<OpenForms> m_forms;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Picture1;
+    QCheckBox* Check1;
+    std::array<QPushButton*, 3> cmdExit;
 };
