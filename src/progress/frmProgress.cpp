@@ -1,6 +1,7 @@
 #include "progress/frmProgress.h"
 
 #include "cardstore/modDB.h"
+#include "controls/WrapLabel.h"
 #include "platform/AppPaths.h"
 #include "platform/AppTitle.h"
 #include "platform/Clock.h"
@@ -24,14 +25,7 @@ using progress::CardState;
 
 namespace {
 
-QLabel* line(const char* name, QWidget* parent)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setTextFormat(Qt::PlainText);
-    l->setWordWrap(true);
-    return l;
-}
+QLabel* line(const char* name, QWidget* parent) { return WrapLabel::plain(name, QString(), parent); }
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 {

@@ -76,12 +76,10 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     Frame5 = new QGroupBox(tr("Co-Brand"), central);
     Frame5->setObjectName(QStringLiteral("Frame5"));
     // A label without a buddy shows "&" as it is.
-    Label2 = new WrapLabel(tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
-                              "site. Put your site's name &  link here."),
-                        Frame5);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setTextFormat(Qt::PlainText);
-    Label2->setWordWrap(true);
+    Label2 = WrapLabel::plain("Label2",
+                              tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
+                                 "site. Put your site's name &  link here."),
+                              Frame5);
     Label3 = new ClickLabel(tr("Click Here for more info on Co-branding."), Frame5);
     Label3->setObjectName(QStringLiteral("Label3"));
     cmdNav_1 = new QPushButton(tr("Exit"), Frame5);
