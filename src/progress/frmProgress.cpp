@@ -11,6 +11,7 @@
 #include "progress/ProgressService.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -166,6 +167,20 @@ void frmProgress::showEvent(QShowEvent* event)
         refresh();
 }
 
+void frmProgress::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_stale)
+        refresh();
+}
+
+void frmProgress::setTestRunning(bool running)
+{
+    m_testRunning = running;
+    if (!running && m_stale)
+        scheduleRefresh();
+}
+
 void frmProgress::addReviewPanel(QWidget* panel)
 {
     m_reviewSlot->addWidget(panel);
@@ -181,12 +196,12 @@ void frmProgress::scheduleRefresh()
 {
     m_stale = true;
     // Answers come one a question: the window catches up once the event loop is free.
-    if (!isVisible() || m_refreshPending)
+    if (m_testRunning || !isVisible() || m_refreshPending)
         return;
     m_refreshPending = true;
     QTimer::singleShot(0, this, [this] {
         m_refreshPending = false;
-        if (isVisible() && m_stale)
+        if (isVisible() && m_stale && !m_testRunning)
             refresh();
     });
 }

@@ -26,6 +26,8 @@ ProgressWiring::ProgressWiring(const Services& services, TrayControl* tray, Test
     connect(testRun, &TestRun::testStarted, m_service, &progress::ProgressService::beginTest);
     connect(testRun, &TestRun::answerRecorded, m_service, &progress::ProgressService::recordAnswer);
     connect(testRun, &TestRun::testEnded, m_service, &progress::ProgressService::endTest);
+    connect(testRun, &TestRun::testStarted, this, [this] { setTestRunning(true); });
+    connect(testRun, &TestRun::testEnded, this, [this] { setTestRunning(false); });
     connect(m_service, &progress::ProgressService::problemChanged, testScreen, &TestScreen::showStoreProblem);
     // The goals tab's measured line follows every answer.
     // Replaying the log after every answer would slow the test: it is shown again when the tab is.
@@ -67,10 +69,23 @@ void ProgressWiring::showProgressWindow()
             return card ? card->name : QString();
         });
         m_progressWindow->addReviewPanel(m_reviewPanel);
+        m_progressWindow->setTestRunning(m_testRunning);
         connect(m_reviewPanel, &progress::ReviewPanel::drillRequested, m_progressWindow, &frmProgress::requestDrill);
         // The window has just replayed the log: the panel reads the same model, not a new replay.
         connect(m_progressWindow, &frmProgress::refreshed, m_reviewPanel,
                 [this] { m_reviewPanel->setModel(m_service->model()); });
     }
     m_progressWindow->showWindow();
+}
+
+void ProgressWiring::testLeft()
+{
+    setTestRunning(false);
+}
+
+void ProgressWiring::setTestRunning(bool running)
+{
+    m_testRunning = running;
+    if (m_progressWindow)
+        m_progressWindow->setTestRunning(running);
 }

@@ -31,9 +31,12 @@ public:
     void goalsShown();
     // "My Progress": the one Progress window, made on first use.
     void showProgressWindow();
+    // The Test tab was left: the test is over, ended or abandoned.
+    void testLeft();
 
 private:
     void showMeasured();
+    void setTestRunning(bool running);
 
     Services m_svc;
     TestRun* m_testRun;
@@ -43,4 +46,5 @@ private:
     frmProgress* m_progressWindow = nullptr;
     progress::ReviewPanel* m_reviewPanel = nullptr;
     bool m_measuredStale = false; // answers given since "Cards known today" was shown
+    bool m_testRunning = false;
 };

@@ -260,7 +260,8 @@ void frmMain::RemoveTrayIcon()
 
 void frmMain::SSTab1_Click(int PreviousTab)
 {
-    Q_UNUSED(PreviousTab);
+    if (PreviousTab == TabTest && SSTab1->currentIndex() != TabTest)
+        m_progress->testLeft();
     switch (SSTab1->currentIndex()) {
     case TabGoals:
         m_progress->goalsShown();
