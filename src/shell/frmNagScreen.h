@@ -24,16 +24,16 @@ public:
     // Opens a new reminder, modeless; it deletes itself when closed.
     static frmNagScreen* showReminder(const Services& services, std::shared_ptr<OpenForms> forms);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     // The classic 16-colour palette.
     static QColor QBColor(int n);
     // Each of red, green and blue turned to 255 minus itself.
     static QColor complement(const QColor& colour);
     static QString message(int index);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void Check1_Click();
     void cmdExit_Click(int Index);
     void Form_Load();
