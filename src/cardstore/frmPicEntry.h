@@ -21,31 +21,21 @@ public:
     bool Form_Load();
     bool isLoaded() const { return m_loaded; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     // Stores the whole file into PictureData of the current card and saves the row; the field
     // then holds exactly the file's bytes. False (after a message) when there is no current
     // card, the file cannot be read or is no picture, or the save fails; nothing is stored then.
     bool SavePictureData(QString& strPictureFile);
 
-    QLabel* Label1 = nullptr;
-    PictureBox* Picture1 = nullptr;
-    QPushButton* Command2 = nullptr;      // "Next"
-    QPushButton* Command3 = nullptr;      // "Prev"
-    QPushButton* cmdSetPicture = nullptr; // "SelectPicture"
-    QPushButton* Command4 = nullptr;      // seeds placeholder keywords
-    QPushButton* Command1 = nullptr;      // no action
-
     static const QString PictureFilter;
 
-public Q_SLOTS:
     void Command2_Click();
     void Command3_Click();
     void cmdSetPicture_Click();
     void Command4_Click();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     bool hasCurrentCard() const;
     void showCurrentCard();
     void setDeckControlsEnabled(bool enabled);
@@ -53,6 +43,13 @@ private:
     void report(const QString& text);
 
     Services m_services;
+    QLabel* Label1 = nullptr;
+    PictureBox* Picture1 = nullptr;
+    QPushButton* Command2 = nullptr;      // "Next"
+    QPushButton* Command3 = nullptr;      // "Prev"
+    QPushButton* cmdSetPicture = nullptr; // "SelectPicture"
+    QPushButton* Command4 = nullptr;      // seeds placeholder keywords
+    QPushButton* Command1 = nullptr;      // no action
     bool m_loaded = false;
     bool m_loadTried = false;
 };

@@ -17,6 +17,15 @@ WrapLabel::WrapLabel(const QString& text, QWidget* parent)
 {
 }
 
+WrapLabel* WrapLabel::plain(const char* name, const QString& text, QWidget* parent)
+{
+    auto* l = new WrapLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setTextFormat(Qt::PlainText);
+    l->setWordWrap(true);
+    return l;
+}
+
 WrapLabel::Shape WrapLabel::shape() const
 {
     return {text(), font(), contentsMargins(), margin(), indent(), int(alignment()), int(textFormat()), wordWrap()};

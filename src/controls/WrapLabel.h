@@ -11,6 +11,10 @@ public:
     explicit WrapLabel(QWidget* parent = nullptr);
     explicit WrapLabel(const QString& text, QWidget* parent = nullptr);
 
+    // A word-wrapped label named name whose text is shown as it stands, never read as markup
+    // (card texts, paths and messages may hold '<' or '&').
+    static WrapLabel* plain(const char* name, const QString& text, QWidget* parent);
+
     int heightForWidth(int width) const override;
 
 protected:

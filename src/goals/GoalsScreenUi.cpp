@@ -71,12 +71,10 @@ void GoalsScreenUi::setupUi(QWidget* screen, const Clock& clock)
     optGoals[0]->setChecked(true);
     optGoalsToggle->setCurrentWidget(optGoals[1]);
 
-    Label10 = new WrapLabel(QCoreApplication::translate("GoalsScreen",
+    Label10 = WrapLabel::plain("Label10", QCoreApplication::translate("GoalsScreen",
         "It is important to set goals and targets to be able to see and measure your achievements. This seemingly "
         "small task will yield tremendous results, when taken seriously. Setting goals will help you keep a clear, "
         "focussed and dedicated mindset towards fulfilling your aims in life. "), screen);
-    Label10->setObjectName(QStringLiteral("Label10"));
-    Label10->setWordWrap(true);
 
     auto* left = new QVBoxLayout;
     left->addWidget(ListView1, 1);
@@ -139,9 +137,7 @@ void GoalsScreenUi::setupUi(QWidget* screen, const Clock& clock)
     timer->setColumnStretch(1, 1);
     timer->setColumnMinimumWidth(0, 240);
 
-    lblInfo = new WrapLabel(screen);
-    lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    lblInfo->setWordWrap(true);
+    lblInfo = WrapLabel::plain("lblInfo", QString(), screen);
     lblInfo->setMinimumHeight(lblInfo->fontMetrics().lineSpacing() * 2);
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

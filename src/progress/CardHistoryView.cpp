@@ -1,6 +1,7 @@
 #include "progress/CardHistoryView.h"
 
 #include "cardstore/PictureBox.h"
+#include "controls/WrapLabel.h"
 #include "progress/CardThumbnails.h"
 #include "progress/MemoryModel.h"
 
@@ -15,14 +16,7 @@
 #include <cmath>
 
 namespace {
-QLabel* label(const char* name, QWidget* parent)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setTextFormat(Qt::PlainText);
-    l->setWordWrap(true);
-    return l;
-}
+QLabel* label(const char* name, QWidget* parent) { return WrapLabel::plain(name, QString(), parent); }
 } // namespace
 
 CardHistoryView::CardHistoryView(QWidget* parent)

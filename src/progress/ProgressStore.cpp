@@ -1,6 +1,7 @@
 #include "progress/ProgressStore.h"
 
 #include "progress/AnswerCsv.h"
+#include "progress/ProgressSchema.h"
 
 #include "cardstore/Connection.h"
 #include "cardstore/DbError.h"
@@ -20,6 +21,9 @@
 
 namespace progress {
 
+using schema::parseUtc;
+using schema::utcText;
+
 namespace {
 
 // The file holds all of bytes, or stays as it was; error says why not.
@@ -31,33 +35,6 @@ bool saveWhole(const QString& path, const QByteArray& bytes, QString* error)
     return reason.isEmpty();
 }
 
-// Each step brings the schema from its index to the next version, inside one transaction.
-const QVector<QStringList>& migrations()
-{
-    static const QVector<QStringList> steps = {
-        {QStringLiteral("CREATE TABLE tests ("
-                        " id INTEGER PRIMARY KEY,"
-                        " started_at TEXT NOT NULL,"
-                        " ended_at TEXT,"
-                        " test_type TEXT NOT NULL CHECK (test_type IN ('Description', 'Keywords')),"
-                        " level INTEGER NOT NULL CHECK (level BETWEEN 0 AND 2),"
-                        " deck_size INTEGER NOT NULL)"),
-         QStringLiteral("CREATE TABLE answers ("
-                        " test_id INTEGER NOT NULL REFERENCES tests (id),"
-                        " answered_at TEXT NOT NULL,"
-                        " card_id INTEGER NOT NULL CHECK (card_id BETWEEN 1 AND 78),"
-                        " reversed INTEGER NOT NULL CHECK (reversed IN (0, 1)),"
-                        " test_type TEXT NOT NULL CHECK (test_type IN ('Description', 'Keywords')),"
-                        " level INTEGER NOT NULL CHECK (level BETWEEN 0 AND 2),"
-                        " score INTEGER NOT NULL,"
-                        " max_score INTEGER NOT NULL,"
-                        " mistaken_for INTEGER CHECK (mistaken_for BETWEEN 1 AND 78),"
-                        " seconds REAL NOT NULL)")},
-    };
-    Q_ASSERT(steps.size() == ProgressStore::kSchemaVersion);
-    return steps;
-}
-
 bool isDamage(int code)
 {
     return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
@@ -66,36 +43,6 @@ bool isDamage(int code)
 QString native(const QString& path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-QString utcText(const QDateTime& t)
-{
-    return t.toUTC().toString(Qt::ISODate);
-}
-
-// "yyyy-MM-ddTHH:mm:ss[.zzz]Z" as written above, without the general (and slow) parser.
-QDateTime parseUtc(const char* s, int n)
-{
-    auto digits = [s](int at, int count) {
-        int v = 0;
-        for (int i = at; i < at + count; ++i) {
-            if (s[i] < '0' || s[i] > '9')
-                return -1;
-            v = v * 10 + (s[i] - '0');
-        }
-        return v;
-    };
-    if (n >= 20 && s[4] == '-' && s[7] == '-' && s[10] == 'T' && s[13] == ':' && s[16] == ':' && s[n - 1] == 'Z') {
-        const int y = digits(0, 4), mo = digits(5, 2), d = digits(8, 2);
-        const int h = digits(11, 2), mi = digits(14, 2), sec = digits(17, 2);
-        const int ms = n == 24 && s[19] == '.' ? digits(20, 3) : (n == 20 ? 0 : -1);
-        const QDate date(y, mo, d);
-        if (date.isValid() && h >= 0 && h < 24 && mi >= 0 && mi < 60 && sec >= 0 && sec < 60 && ms >= 0) {
-            const qint64 days = date.toJulianDay() - QDate(1970, 1, 1).toJulianDay();
-            return QDateTime::fromMSecsSinceEpoch(((days * 24 + h) * 60 + mi) * 60000LL + sec * 1000LL + ms, Qt::UTC);
-        }
-    }
-    return QDateTime::fromString(QString::fromUtf8(s, n), Qt::ISODate).toUTC();
 }
 
 QString stamp()
@@ -116,9 +63,9 @@ QString keepName(const QString& path, const QString& suffix)
 // Checks an open file is a progress file we can read; returns its answer count or an error.
 int countAnswers(modDB::Connection& db, QString* error)
 {
-    const int version = db.value(QStringLiteral("PRAGMA user_version")).toInt();
-    if (version < 1 || version > ProgressStore::kSchemaVersion) {
-        *error = version > ProgressStore::kSchemaVersion
+    const int version = schema::version(db);
+    if (version < 1 || version > schema::kVersion) {
+        *error = version > schema::kVersion
                      ? ProgressStore::tr("it was written by a newer version of Lumenrest.")
                      : ProgressStore::tr("it is not a Lumenrest progress file.");
         return -1;
@@ -237,15 +184,15 @@ bool ProgressStore::openConnection(Use use)
 
 void ProgressStore::prepareSchema()
 {
-    const int version = m_db->value(QStringLiteral("PRAGMA user_version")).toInt();
-    if (version > kSchemaVersion) {
+    const int version = schema::version(*m_db);
+    if (version > schema::kVersion) {
         m_unusable = true;
         report(ProgressStore::tr("The progress file \"%1\" was written by a newer version of Lumenrest; your answers "
                               "are not saved in this run.")
                    .arg(fileName()));
         return;
     }
-    if (version == 0 && m_db->value(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt() > 0) {
+    if (schema::isForeign(*m_db)) {
         m_unusable = true;
         report(ProgressStore::tr("The file \"%1\" is not a Lumenrest progress file; your answers are not saved in this "
                               "run.")
@@ -259,21 +206,8 @@ void ProgressStore::prepareSchema()
     // In WAL mode this still survives a crash of the program; only a power cut may cost the
     // last answers. Syncing every answer to disk would slow "Next Question" by milliseconds.
     m_db->run(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    if (version == kSchemaVersion)
-        return;
-    m_db->run(QStringLiteral("BEGIN IMMEDIATE"));
-    try {
-        // Another copy may have created or upgraded the file meanwhile.
-        int v = m_db->value(QStringLiteral("PRAGMA user_version")).toInt();
-        for (; v < kSchemaVersion; ++v)
-            for (const QString& sql : migrations()[v])
-                m_db->run(sql);
-        m_db->run(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
-        m_db->run(QStringLiteral("COMMIT"));
-    } catch (...) {
-        sqlite3_exec(m_db->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
-    }
+    if (version < schema::kVersion)
+        schema::migrate(*m_db);
 }
 
 void ProgressStore::moveDamagedAside()
@@ -350,7 +284,7 @@ bool ProgressStore::endTest(const QDateTime& endedAt)
 QVector<AnswerRecord> ProgressStore::readLog()
 {
     QVector<AnswerRecord> log;
-    if (!open(Use::Read) || m_db->value(QStringLiteral("PRAGMA user_version")).toInt() == 0)
+    if (!open(Use::Read) || schema::version(*m_db) == 0)
         return log;
     try {
         log.reserve(m_db->value(QStringLiteral("SELECT count(*) FROM answers")).toInt());

@@ -24,7 +24,6 @@ class ProgressStore : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kSchemaVersion = 1;
     static constexpr int kBusyTimeoutMs = 5000;
 
     // "progress.sqlite" in QStandardPaths::AppDataLocation.

@@ -1,5 +1,6 @@
 #include "progress/ReviewPanel.h"
 
+#include "controls/WrapLabel.h"
 #include "progress/MemoryModel.h"
 
 #include <QHBoxLayout>
@@ -36,9 +37,7 @@ ReviewPanel::ReviewPanel(CardNames names, QWidget* parent)
 {
     setObjectName(QStringLiteral("ReviewPanel"));
     m_reviewDue = button(this, "cmdReviewDue", QString());
-    m_nextDue = new QLabel(this);
-    m_nextDue->setObjectName(QStringLiteral("lblNextDue"));
-    m_nextDue->setWordWrap(true);
+    m_nextDue = WrapLabel::plain("lblNextDue", QString(), this);
     m_practiseWeak = button(this, "cmdPractiseWeak", tr("Practise Weakest Cards"));
     m_confusions = new QListWidget(this);
     m_confusions->setObjectName(QStringLiteral("lstConfusions"));

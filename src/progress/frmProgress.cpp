@@ -1,6 +1,7 @@
 #include "progress/frmProgress.h"
 
 #include "cardstore/modDB.h"
+#include "controls/WrapLabel.h"
 #include "platform/AppPaths.h"
 #include "platform/AppTitle.h"
 #include "platform/Clock.h"
@@ -10,6 +11,7 @@
 #include "progress/ProgressService.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,14 +26,7 @@ using progress::CardState;
 
 namespace {
 
-QLabel* line(const char* name, QWidget* parent)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setTextFormat(Qt::PlainText);
-    l->setWordWrap(true);
-    return l;
-}
+QLabel* line(const char* name, QWidget* parent) { return WrapLabel::plain(name, QString(), parent); }
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 {
@@ -172,6 +167,20 @@ void frmProgress::showEvent(QShowEvent* event)
         refresh();
 }
 
+void frmProgress::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_stale)
+        refresh();
+}
+
+void frmProgress::setTestRunning(bool running)
+{
+    m_testRunning = running;
+    if (!running && m_stale)
+        scheduleRefresh();
+}
+
 void frmProgress::addReviewPanel(QWidget* panel)
 {
     m_reviewSlot->addWidget(panel);
@@ -187,12 +196,12 @@ void frmProgress::scheduleRefresh()
 {
     m_stale = true;
     // Answers come one a question: the window catches up once the event loop is free.
-    if (!isVisible() || m_refreshPending)
+    if (m_testRunning || !isVisible() || m_refreshPending)
         return;
     m_refreshPending = true;
     QTimer::singleShot(0, this, [this] {
         m_refreshPending = false;
-        if (isVisible() && m_stale)
+        if (isVisible() && m_stale && !m_testRunning)
             refresh();
     });
 }

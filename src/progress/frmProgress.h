@@ -35,6 +35,10 @@ public:
     // The place for the review controls (due cards, weakest cards, confused pairs), below the
     // totals. The window takes the panel.
     void addReviewPanel(QWidget* panel);
+    // While a test runs, its answers only mark the window out of date: replaying the whole log
+    // after each one would slow the test. It catches up when the test is over, or at once when
+    // it is shown or activated.
+    void setTestRunning(bool running);
     // Closes the window and asks for a test on these cards; the main window starts it.
     void requestDrill(const QList<int>& cardIds);
 
@@ -58,6 +62,7 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void refresh();
@@ -74,6 +79,7 @@ private:
     bool m_stale = true;
     QDate m_shownDay; // the day the window was last brought up to date
     bool m_refreshPending = false;
+    bool m_testRunning = false;
 
     QLabel* lblProgressStore;
     QLabel* lblNoProgress;

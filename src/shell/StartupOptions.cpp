@@ -27,16 +27,13 @@ StartupOptions::StartupOptions(const Services& services, QWidget* parent)
     optDontRun->setObjectName(QStringLiteral("optDontRun"));
     chkSysTray = new QCheckBox(tr("Start at system tray"), this);
     chkSysTray->setObjectName(QStringLiteral("chkSysTray"));
-    Label14 = new WrapLabel(
+    Label14 = WrapLabel::plain("Label14",
         blankRunsAsBreaks(tr("This is a very important setting. Remember that if you want to get the most "
                                          "benefit from this program then you must have it running at all times.")
                           + QString(130, QLatin1Char(' '))
                           + tr("It is also important that you keep your goals in mind, hence starting in "
                                            "system tray will be a deterrent to those goals.")),
         this);
-    Label14->setObjectName(QStringLiteral("Label14"));
-    Label14->setWordWrap(true);
-    Label14->setTextFormat(Qt::PlainText);
 
     optDontRun->setChecked(true);
     chkSysTray->setChecked(false);

@@ -1,5 +1,6 @@
 #include "shell/frmAbout.h"
 
+#include "controls/WrapLabel.h"
 #include "platform/AppTitle.h"
 #include "shell/AccessSetup.h"
 #include "shell/ProgramIcon.h"
@@ -12,19 +13,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QLabel* label(const char* name, const QString& text, QWidget* parent)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setTextFormat(Qt::PlainText);
-    l->setWordWrap(true);
-    return l;
-}
-
-} // namespace
-
 frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent)
 {
@@ -33,28 +21,28 @@ frmAbout::frmAbout(QWidget* parent)
     setWindowIcon(ProgramIcon::icon());
     setModal(true);
 
-    Label2 = label("Label2", AppCaption(), this);
+    Label2 = WrapLabel::plain("Label2", AppCaption(), this);
     QFont title = Label2->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.4);
     Label2->setFont(title);
-    Label1 = label("Label1",
-                   tr("Lumenrest is an educational tool for learning the basics of tarot card reading. This "
-                      "software is an extremely simple program preferred by beginners who want to learn to "
-                      "read the %1 Deck. The program also includes a Goal Reminder which helps the user set "
-                      "goals that he intends to achieve and keep reminding him about them.")
-                           .arg(deckName())
-                       + tr(" Study a few cards at a time, test yourself often, and the whole deck will "
-                            "soon be yours."),
-                   this);
+    Label1 = WrapLabel::plain("Label1",
+                              tr("Lumenrest is an educational tool for learning the basics of tarot card reading. This "
+                                 "software is an extremely simple program preferred by beginners who want to learn to "
+                                 "read the %1 Deck. The program also includes a Goal Reminder which helps the user set "
+                                 "goals that he intends to achieve and keep reminding him about them.")
+                                      .arg(deckName())
+                                  + tr(" Study a few cards at a time, test yourself often, and the whole deck will "
+                                       "soon be yours."),
+                              this);
     Frame1 = new QGroupBox(tr("Card pictures"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label4 = label("Label4",
-                   tr("The card pictures are scans of the first edition of the Rider-Waite-Smith deck, "
-                      "published in December 1909 by William Rider & Son, London. The artwork was drawn "
-                      "by Pamela Colman Smith (1878-1951) to the design of Arthur Edward Waite. It is in "
-                      "the public domain."),
-                   Frame1);
+    Label4 = WrapLabel::plain("Label4",
+                              tr("The card pictures are scans of the first edition of the Rider-Waite-Smith deck, "
+                                 "published in December 1909 by William Rider & Son, London. The artwork was drawn "
+                                 "by Pamela Colman Smith (1878-1951) to the design of Arthur Edward Waite. It is in "
+                                 "the public domain."),
+                              Frame1);
     auto* frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(Label4);
     picIcon = new QLabel(this);
@@ -62,12 +50,12 @@ frmAbout::frmAbout(QWidget* parent)
     picIcon->setPixmap(QPixmap::fromImage(ProgramIcon::image(64)));
     picIcon->setFixedSize(64, 64);
     // A label without a buddy shows "&" as it is.
-    Label3 = label("Label3",
-                   tr("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
-                      "Put your site's name &  link here."),
-                   this);
-    lblCoBrand = label("lblCoBrand", tr("Click Here for more info on co-branding"), this);
-    lblHomePage = label("lblHomePage", tr("Click here to visit %1").arg(modHelp::SiteAddress()), this);
+    Label3 = WrapLabel::plain("Label3",
+                              tr("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+                                 "Put your site's name &  link here."),
+                              this);
+    lblCoBrand = WrapLabel::plain("lblCoBrand", tr("Click Here for more info on co-branding"), this);
+    lblHomePage = WrapLabel::plain("lblHomePage", tr("Click here to visit %1").arg(modHelp::SiteAddress()), this);
     cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     // Enter presses it as the default button; Esc rejects the dialog, which closes it the same way.

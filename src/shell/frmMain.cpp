@@ -1,8 +1,4 @@
 #include "shell/frmMain.h"
-#include <QTimer>
-#include "shell/DueReminder.h"
-#include "progress/CardThumbnails.h"
-#include "progress/ReviewPanel.h"
 
 #include "cardstore/modDB.h"
 #include "controls/TabPage.h"
@@ -12,12 +8,11 @@
 #include "platform/AppTitle.h"
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
-#include "progress/ProgressService.h"
-#include "progress/frmProgress.h"
 #include "shell/AccessSetup.h"
 #include "shell/ClickLabel.h"
 #include "shell/OpenForms.h"
 #include "shell/ProgramIcon.h"
+#include "shell/ProgressWiring.h"
 #include "shell/StartupOptions.h"
 #include "shell/TrayControl.h"
 #include "shell/UserSettings.h"
@@ -77,12 +72,10 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     Frame5 = new QGroupBox(tr("Co-Brand"), central);
     Frame5->setObjectName(QStringLiteral("Frame5"));
     // A label without a buddy shows "&" as it is.
-    Label2 = new WrapLabel(tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
-                              "site. Put your site's name &  link here."),
-                        Frame5);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setTextFormat(Qt::PlainText);
-    Label2->setWordWrap(true);
+    Label2 = WrapLabel::plain("Label2",
+                              tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
+                                 "site. Put your site's name &  link here."),
+                              Frame5);
     Label3 = new ClickLabel(tr("Click Here for more info on Co-branding."), Frame5);
     Label3->setObjectName(QStringLiteral("Label3"));
     cmdNav_1 = new QPushButton(tr("Exit"), Frame5);
@@ -133,20 +126,8 @@ frmMain::frmMain(const Services& services, QWidget* parent)
                           testScreen, resultsView, testOptions, objectives, this);
     connect(cmdStartTest2, &QPushButton::clicked, testRun, &TestRun::cmdStartTest2_Click);
     connect(memorize, &MemorizeView::testRequested, testRun, &TestRun::cmdStartTest_Click);
-    // The store is opened with the first answer or the first look at the Progress window.
-    progressService = new progress::ProgressService(
-        *m_svc.clock, [paths = m_svc.paths]() -> QString { return paths->dataDir() + QStringLiteral("/progress.sqlite"); }, this);
-    connect(testRun, &TestRun::testStarted, progressService, &progress::ProgressService::beginTest);
-    connect(testRun, &TestRun::answerRecorded, progressService, &progress::ProgressService::recordAnswer);
-    connect(testRun, &TestRun::testEnded, progressService, &progress::ProgressService::endTest);
-    connect(progressService, &progress::ProgressService::problemChanged, testScreen, &TestScreen::showStoreProblem);
-    connect(resultsView, &ResultsView::progressRequested, this, &frmMain::mnuProgress_Click);
-    // The goals tab's measured line follows every answer.
-    // Replaying the log after every answer would slow the test: it is shown again when the tab is.
-    connect(progressService, &progress::ProgressService::modelChanged, this, [this] { m_measuredStale = true; });
-    auto* reminder = new DueReminder(
-        m_svc, m_tray, [this]() -> const progress::MemoryModel& { return progressService->model(); }, {}, this);
-    connect(reminder, &DueReminder::progressRequested, this, &frmMain::mnuProgress_Click);
+    m_progress = new ProgressWiring(m_svc, m_tray, testRun, testScreen, goals, this);
+    connect(resultsView, &ResultsView::progressRequested, m_progress, &ProgressWiring::showProgressWindow);
     connect(cmdNav_1, &QPushButton::clicked, this, [this] { cmdNav_Click(1); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { modHelp::OpenDonatePage(*m_svc.browser); });
     connect(Label6, &ClickLabel::clicked, this, [this] { modHelp::OpenHomePage(*m_svc.browser); });
@@ -200,7 +181,8 @@ void frmMain::buildMenus()
             &frmMain::mnuTabGoals_Click);
     connect(action(mnuFile, "mnuTabSettings", tr("Setings")), &QAction::triggered, this,
             &frmMain::mnuTabSettings_Click);
-    connect(action(mnuFile, "mnuProgress", tr("My &Progress")), &QAction::triggered, this, &frmMain::mnuProgress_Click);
+    connect(action(mnuFile, "mnuProgress", tr("My &Progress")), &QAction::triggered, this,
+            [this] { m_progress->showProgressWindow(); });
     separator(mnuFile, "mnuFileSep");
     action(mnuFile, "mnuExit1", tr("&Exit")); // has no action
 
@@ -236,12 +218,9 @@ bool frmMain::Form_Load()
     applyStartupRegistration();
     for (int tab : {TabMemorize, TabTest, TabResults})
         SSTab1->setTabEnabled(tab, false);
-    // Without a tray the window stays in sight: there would be no way back to it.
     // Read once the window is up (or in the tray), so start-up never waits for the answer log.
-    QTimer::singleShot(0, this, [this] {
-        progressService->prepareModel();
-        QTimer::singleShot(0, this, [this] { showMeasured(); });
-    });
+    m_progress->readAfterStart();
+    // Without a tray the window stays in sight: there would be no way back to it.
     if (startedFromLogOn() && startupOptions->startInTray() && MinimizeToTray())
         return true;
     SSTab1->setCurrentIndex(TabGoals);
@@ -282,11 +261,11 @@ void frmMain::RemoveTrayIcon()
 
 void frmMain::SSTab1_Click(int PreviousTab)
 {
-    Q_UNUSED(PreviousTab);
+    if (PreviousTab == TabTest && SSTab1->currentIndex() != TabTest)
+        m_progress->testLeft();
     switch (SSTab1->currentIndex()) {
     case TabGoals:
-        if (m_measuredStale)
-            showMeasured();
+        m_progress->goalsShown();
         break;
     case TabSettings:
         for (int tab : {TabMemorize, TabTest, TabResults})
@@ -329,32 +308,6 @@ void frmMain::mnuAbout_Click()
 {
     frmAbout about(this);
     about.exec();
-}
-
-void frmMain::showMeasured()
-{
-    m_measuredStale = false;
-    goals->setMeasured(progressService->model());
-}
-
-void frmMain::mnuProgress_Click()
-{
-    if (!m_progressWindow) {
-        m_progressWindow = new frmProgress(m_svc, *progressService, this);
-        connect(m_progressWindow, &frmProgress::drillRequested, testRun, &TestRun::startDrill);
-        // Names from the card table: a card it lacks (an old backup) is left out of the lists.
-        const frmProgress* window = m_progressWindow;
-        m_reviewPanel = new progress::ReviewPanel([window](int id) {
-            const CardThumbnails::Card* card = window->cards().card(id);
-            return card ? card->name : QString();
-        });
-        m_progressWindow->addReviewPanel(m_reviewPanel);
-        connect(m_reviewPanel, &progress::ReviewPanel::drillRequested, m_progressWindow, &frmProgress::requestDrill);
-        // The window has just replayed the log: the panel reads the same model, not a new replay.
-        connect(m_progressWindow, &frmProgress::refreshed, m_reviewPanel,
-                [this] { m_reviewPanel->setModel(progressService->model()); });
-    }
-    m_progressWindow->showWindow();
 }
 
 void frmMain::cmdNav_Click(int Index)

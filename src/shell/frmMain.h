@@ -23,11 +23,7 @@ class TrayControl;
 class UserSettings;
 class TestRun;
 class TestScreen;
-class frmProgress;
-namespace progress {
-class ProgressService;
-class ReviewPanel;
-}
+class ProgressWiring;
 
 // The main window: five tabs on a forward-only path, the menus and the Co-Brand frame.
 class frmMain : public QMainWindow {
@@ -54,10 +50,6 @@ private:
     void mnuTabGoals_Click();
     void mnuTabSettings_Click();
     void mnuAbout_Click();
-    // "My Progress" (File menu and Results tab): the one Progress window, made on first use.
-    void mnuProgress_Click();
-    // "Cards known today" on the goals tab, from the answer log.
-    void showMeasured();
     void cmdNav_Click(int Index);
     void cmdSetOption_Click();
 
@@ -93,15 +85,12 @@ private:
     TestScreen* testScreen;
     ResultsView* resultsView;
     TestRun* testRun;
-    // Records every answer; read by the Progress window.
-    progress::ProgressService* progressService;
+    // The answer log, the Progress window, the due-cards note and "Cards known today".
+    ProgressWiring* m_progress;
 
     Services m_svc;
     std::shared_ptr<OpenForms> m_forms;
     int m_currentTab = 0;
     TrayControl* m_tray;
-    frmProgress* m_progressWindow = nullptr;
-    progress::ReviewPanel* m_reviewPanel = nullptr;
-    bool m_measuredStale = false; // answers given since "Cards known today" was shown
     std::unique_ptr<UserSettings> m_settings;
 };

@@ -1,5 +1,6 @@
 #include "shell/frmNagScreen.h"
 
+#include "controls/WrapLabel.h"
 #include "platform/AppTitle.h"
 #include "platform/Random.h"
 #include "shell/ProgramIcon.h"
@@ -37,10 +38,7 @@ frmNagScreen::frmNagScreen(const Services& services, std::shared_ptr<OpenForms> 
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.6);
     Label1->setFont(title);
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setWordWrap(true);
-    Label2->setTextFormat(Qt::PlainText);
+    Label2 = WrapLabel::plain("Label2", QString(), this);
     QFont body = Label2->font();
     body.setPointSizeF(body.pointSizeF() * 1.15);
     Label2->setFont(body);

@@ -24,6 +24,10 @@ public:
     // Opens a new reminder, modeless; it deletes itself when closed.
     static frmNagScreen* showReminder(const Services& services, std::shared_ptr<OpenForms> forms);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     // The classic 16-colour palette.
     static QColor QBColor(int n);
     // Each of red, green and blue turned to 255 minus itself.
@@ -32,17 +36,6 @@ public:
 
     void Check1_Click();
     void cmdExit_Click(int Index);
-
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Picture1;
-    QCheckBox* Check1;
-    std::array<QPushButton*, 3> cmdExit;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void Form_Load();
     void Form_Unload();
     // floor(r * n) for a new draw, kept inside [0, n).
@@ -50,4 +43,9 @@ private:
 
     Services m_svc;
     std::shared_ptr<OpenForms> m_forms;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Picture1;
+    QCheckBox* Check1;
+    std::array<QPushButton*, 3> cmdExit;
 };

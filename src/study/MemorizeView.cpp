@@ -3,6 +3,7 @@
 #include "cardstore/PictureBox.h"
 #include "cardstore/modDB.h"
 #include "cardstore/modImageDB.h"
+#include "controls/WrapLabel.h"
 #include "platform/AppTitle.h"
 #include "platform/Dialogs.h"
 
@@ -34,9 +35,7 @@ QLabel* label(const char* name, const QString& text, QWidget* parent)
 
 QLabel* wrappedLabel(const char* name, QWidget* parent)
 {
-    QLabel* l = label(name, QString(), parent);
-    l->setWordWrap(true);
-    l->setTextFormat(Qt::PlainText);
+    QLabel* l = WrapLabel::plain(name, QString(), parent);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
 }

@@ -26,21 +26,17 @@ StudyObjectives::StudyObjectives(QWidget* parent)
         chkGroup[i] = make(qPrintable(QStringLiteral("chkGroup_%1").arg(i)), suits[i]);
     chkReversed = make("chkReversed", tr("Reversed"));
 
-    Label18 = new WrapLabel(tr("Here you can select the cards you want to practice / memorize. You can change "
-                                        "these whenever you want or when you have cleared one objective."),
-                         this);
-    Label18->setObjectName(QStringLiteral("Label18"));
+    Label18 = WrapLabel::plain("Label18",
+                               tr("Here you can select the cards you want to practice / memorize. You can change "
+                                  "these whenever you want or when you have cleared one objective."),
+                               this);
     // A label without a buddy shows "&" as it is, so the text holds one.
-    Label21 = new WrapLabel(tr("Since the keywords for both upright & reversed are the same, during keyword "
-                                        "test, reversed or upright will not be taken into account. Also during the "
-                                        "memorizing process everything - upright, reversed & keywords - are shown in "
-                                        "one screen."),
-                         this);
-    Label21->setObjectName(QStringLiteral("Label21"));
-    for (QLabel* l : {Label18, Label21}) {
-        l->setWordWrap(true);
-        l->setTextFormat(Qt::PlainText);
-    }
+    Label21 = WrapLabel::plain("Label21",
+                               tr("Since the keywords for both upright & reversed are the same, during keyword "
+                                  "test, reversed or upright will not be taken into account. Also during the "
+                                  "memorizing process everything - upright, reversed & keywords - are shown in "
+                                  "one screen."),
+                               this);
 
     auto* suitsBox = new QGridLayout;
     suitsBox->setContentsMargins(24, 0, 0, 0);

@@ -13,11 +13,7 @@ namespace {
 
 QLabel* explanation(const char* name, const QString& caption, QWidget* parent)
 {
-    auto* l = new WrapLabel(blankRunsAsBreaks(caption), parent);
-    l->setObjectName(QLatin1String(name));
-    l->setWordWrap(true);
-    l->setTextFormat(Qt::PlainText);
-    return l;
+    return WrapLabel::plain(name, blankRunsAsBreaks(caption), parent);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "cardstore/PictureBox.h"
 #include "cardstore/Recordset.h"
 #include "cardstore/modImageDB.h"
+#include "controls/WrapLabel.h"
 #include "platform/AppTitle.h"
 #include "platform/Dialogs.h"
 #include "testing/WrappingRadioButton.h"
@@ -25,10 +26,7 @@ TestScreen::TestScreen(Dialogs* dialogs, QWidget* parent)
 {
     setObjectName(QStringLiteral("tabTest"));
 
-    lblCardName = new QLabel(this);
-    lblCardName->setObjectName(QStringLiteral("lblCardName"));
-    lblCardName->setTextFormat(Qt::PlainText);
-    lblCardName->setWordWrap(true);
+    lblCardName = WrapLabel::plain("lblCardName", QString(), this);
     lblCardName->setAlignment(Qt::AlignCenter);
     QFont nameFont = lblCardName->font();
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
@@ -116,10 +114,7 @@ TestScreen::TestScreen(Dialogs* dialogs, QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addLayout(card, 0);
     top->addWidget(areas, 1);
-    lblProgressStore = new QLabel(this);
-    lblProgressStore->setObjectName(QStringLiteral("lblProgressStore"));
-    lblProgressStore->setTextFormat(Qt::PlainText);
-    lblProgressStore->setWordWrap(true);
+    lblProgressStore = WrapLabel::plain("lblProgressStore", QString(), this);
     lblProgressStore->hide();
 
     auto* buttons = new QHBoxLayout;

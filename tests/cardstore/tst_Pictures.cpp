@@ -5,6 +5,7 @@
 #include "cardstore/modImageDB.h"
 #include "goals/GoalsTestSupport.h" // whole-file reads and writes
 #include "support/Fakes.h"
+#include "support/Find.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 
@@ -62,7 +63,7 @@ struct Editor {
     void walk(const QString& buttons)
     {
         for (QChar b : buttons)
-            QTest::mouseClick(b == 'N' ? w->Command2 : w->Command3, Qt::LeftButton);
+            QTest::mouseClick(find<QPushButton>(w.get(), b == 'N' ? "Command2" : "Command3"), Qt::LeftButton);
     }
     // "Select Picture", answered with a file holding these bytes (none: a missing file).
     void selectPicture(const QByteArray& bytes, bool cancel = false)
@@ -71,9 +72,9 @@ struct Editor {
         if (QFile::remove(file); !bytes.isEmpty())
             GoalsTest::writeBytes(file, bytes);
         fs.dialogs.openAnswers = QStringList{cancel ? QString() : file};
-        QTest::mouseClick(w->cmdSetPicture, Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(w.get(), "cmdSetPicture"), Qt::LeftButton);
     }
-    QString label() const { return w->Label1->text(); }
+    QString label() const { return find<QLabel>(w.get(), "Label1")->text(); }
     // What the database file itself holds, read through a connection of its own.
     std::unique_ptr<Recordset> rows(const QString& sql)
     {
@@ -135,16 +136,16 @@ private Q_SLOTS:
     {
         Editor e;
         // Nothing is shown yet, though the deck stands on card 1.
-        QVERIFY(DeckRecordset->RecordCount() == 3 && e.label() == QStringLiteral("Label1") && !e.w->Picture1->hasPicture());
+        QVERIFY(DeckRecordset->RecordCount() == 3 && e.label() == QStringLiteral("Label1") && !find<PictureBox>(e.w.get(), "Picture1")->hasPicture());
 
         // Each button, and the card it shows (0: the display stays as it was).
         const QList<QPair<QString, int>> script{{"N", 2}, {"P", 1}, {"P", 0}, {"N", 1}, {"N", 2}, {"N", 3}, {"N", 0}, {"P", 3}};
         for (const auto& [button, card] : script) {
-            const QImage before = e.w->Picture1->picture();
-            e.w->Label1->setText(QStringLiteral("-")); // so that every show is seen
+            const QImage before = find<PictureBox>(e.w.get(), "Picture1")->picture();
+            find<QLabel>(e.w.get(), "Label1")->setText(QStringLiteral("-")); // so that every show is seen
             e.walk(button);
             QCOMPARE(e.label(), card ? QStringLiteral("Card %1").arg(card) : QStringLiteral("-"));
-            QCOMPARE(e.w->Picture1->picture(), card ? QImage::fromData(pictureOf(card)) : before);
+            QCOMPARE(find<PictureBox>(e.w.get(), "Picture1")->picture(), card ? QImage::fromData(pictureOf(card)) : before);
         }
         QVERIFY(e.fs.dialogs.messages.isEmpty());
     }
@@ -155,7 +156,7 @@ private Q_SLOTS:
         Editor e;
         for (const QByteArray& bytes : {fileBytes("m17.jpg"), pictureOf(9)}) {
             e.selectPicture(bytes); // on card 1, before any "Next"
-            QVERIFY(e.storedPicture(1) == bytes && e.w->Picture1->picture() == QImage::fromData(bytes));
+            QVERIFY(e.storedPicture(1) == bytes && find<PictureBox>(e.w.get(), "Picture1")->picture() == QImage::fromData(bytes));
         }
         QVERIFY(e.fs.dialogs.messages.isEmpty() && e.label() == QStringLiteral("Card 1") && e.storedPicture(2) == pictureOf(2));
     }
@@ -187,7 +188,7 @@ private Q_SLOTS:
     void seedingWritesSevenKeywordsPerCardOnce()
     {
         Editor e(Fixtures::fullDeck(0));
-        QTest::mouseClick(e.w->Command4, Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(e.w.get(), "Command4"), Qt::LeftButton);
         QVERIFY2(e.fs.dialogs.messages.isEmpty(), qPrintable(e.fs.dialogs.lastText()));
         auto rows = e.rows("SELECT * FROM tblKeywords ORDER BY ID");
         QCOMPARE(rows->RecordCount(), 546);
@@ -199,7 +200,7 @@ private Q_SLOTS:
             QCOMPARE(read, QStringLiteral("%1 %2 Card %2 Card %2 %3").arg(r).arg((r - 1) / 7 + 1).arg((r - 1) % 7 + 1));
         }
         // Into a table that holds keywords nothing is written.
-        QTest::mouseClick(e.w->Command4, Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(e.w.get(), "Command4"), Qt::LeftButton);
         QVERIFY(e.fs.dialogs.lastText().contains("546") && e.rows("SELECT * FROM tblKeywords")->RecordCount() == 546);
     }
 
@@ -209,7 +210,7 @@ private Q_SLOTS:
         frmPicEntry w(fs.services());
         w.show();
         QVERIFY2(fs.dialogs.messages.size() == 1 && fs.dialogs.lastText().contains("learn.dll"), qPrintable(fs.dialogs.lastText()));
-        QVERIFY(!CardConnection && !DeckRecordset && !w.cmdSetPicture->isEnabled() && !w.Command4->isEnabled());
+        QVERIFY(!CardConnection && !DeckRecordset && !find(&w, "cmdSetPicture")->isEnabled() && !find(&w, "Command4")->isEnabled());
     }
 
     // Null or undecodable bytes, no current row, no such field: an empty box, and the half-turn

@@ -135,6 +135,27 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(f.storePath())); // created with the first answer only
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
     }
+
+    // An open window does not replay the log after every answer, only once the test is over.
+    void openWindowCatchesUpOnceATestEnds_data()
+    {
+        QTest::addColumn<int>("answers");
+        QTest::newRow("ended") << 3;
+        QTest::newRow("abandoned") << 2;
+    }
+    void openWindowCatchesUpOnceATestEnds()
+    {
+        QFETCH(int, answers);
+        Fixture f;
+        find<QAction>(f.w, "mnuProgress")->trigger();
+        QSignalSpy refreshes(f.progressWindow(), &frmProgress::refreshed);
+        f.runTest(answers);
+        if (answers < 3)
+            find<QTabWidget>(f.w, "SSTab1")->setCurrentIndex(frmMain::TabSettings);
+        QTRY_VERIFY(find<QLabel>(f.progressWindow(), "lblAnswerCount")->text().endsWith(QString::number(answers)));
+        QCoreApplication::processEvents();
+        QCOMPARE(refreshes.size(), 1);
+    }
 };
 
 LUMENREST_TEST_MAIN(TestProgressWindow)

@@ -1,6 +1,7 @@
 #include "shell/frmNagScreen.h"
 #include "shell/modHelp.h"
 #include "support/Fakes.h"
+#include "support/Find.h"
 #include "support/TestMain.h"
 
 #include <QCheckBox>
@@ -9,12 +10,13 @@
 #include <QSignalSpy>
 
 namespace {
+QLabel* label2(frmNagScreen& nag) { return find<QLabel>(&nag, "Label2"); }
 // The place of the one "Exit" shown; -2 when more than one is.
 int visibleExit(frmNagScreen& nag)
 {
     int found = -1;
     for (int i = 0; i < 3; ++i)
-        if (nag.cmdExit[i]->isVisibleTo(&nag))
+        if (find(&nag, QStringLiteral("cmdExit_%1").arg(i))->isVisibleTo(&nag))
             found = found >= 0 ? -2 : i;
     return found;
 }
@@ -51,9 +53,9 @@ private Q_SLOTS:
         fs.random.script.assign(draws.begin(), draws.end());
         frmNagScreen nag(fs.services());
         QVERIFY(fs.random.script.empty()); // three draws
-        QVERIFY2(nag.Label2->text().startsWith(kOpenings[message]), qPrintable(nag.Label2->text()));
+        QVERIFY2(label2(nag)->text().startsWith(kOpenings[message]), qPrintable(label2(nag)->text()));
         QTEST(nag.palette().color(QPalette::Window), "back");
-        QCOMPARE(nag.Label2->palette().color(QPalette::WindowText), text);
+        QCOMPARE(label2(nag)->palette().color(QPalette::WindowText), text);
         QTEST(visibleExit(nag), "place");
         // Above other windows, without taking the focus.
         QVERIFY(nag.windowFlags() & Qt::WindowStaysOnTopHint && nag.testAttribute(Qt::WA_ShowWithoutActivating));
@@ -67,7 +69,7 @@ private Q_SLOTS:
         QSet<QRgb> colours;
         for (int i = 0; i < 300; ++i) {
             frmNagScreen nag(fs.services());
-            messages << nag.Label2->text();
+            messages << label2(nag)->text();
             places << visibleExit(nag);
             colours << nag.palette().color(QPalette::Window).rgb();
         }
@@ -81,9 +83,10 @@ private Q_SLOTS:
         FakeServices fs;
         frmNagScreen nag(fs.services());
         nag.show();
-        QSignalSpy toggles(nag.Check1, &QCheckBox::toggled);
-        QTest::mouseClick(nag.Check1, Qt::LeftButton, {}, QPoint(8, nag.Check1->height() / 2));
-        QVERIFY(!nag.Check1->isChecked() && toggles.size() == 2);
+        auto* check1 = find<QCheckBox>(&nag, "Check1");
+        QSignalSpy toggles(check1, &QCheckBox::toggled);
+        QTest::mouseClick(check1, Qt::LeftButton, {}, QPoint(8, check1->height() / 2));
+        QVERIFY(!check1->isChecked() && toggles.size() == 2);
         QCOMPARE(fs.browser.opened, QStringList{modHelp::HomePageUrl()});
         QVERIFY(nag.isVisible()); // visiting the site does not end the program
     }
