@@ -168,7 +168,7 @@ QWidget* frmMain::buildSettingsTab()
 
 void frmMain::buildMenus()
 {
-    auto action = [this](QMenu* menu, const char* name, const QString& caption) {
+    auto action = [](QMenu* menu, const char* name, const QString& caption) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(QLatin1String(name));
         return a;

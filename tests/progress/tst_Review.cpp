@@ -35,7 +35,7 @@ QList<int> clickFor(ReviewPanel& panel, const char* button)
     QSignalSpy spy(&panel, &ReviewPanel::drillRequested);
     auto* b = find<QPushButton>(&panel, QLatin1String(button));
     if (!b->isEnabled())
-        return {{-1}};
+        return QList<int>{-1};
     b->click();
     return spy.size() == 1 ? spy.front().front().value<QList<int>>() : QList<int>{-2};
 }
