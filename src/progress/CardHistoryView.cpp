@@ -38,7 +38,10 @@ CardHistoryView::CardHistoryView(QWidget* parent)
     m_answers->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_answers->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_answers->verticalHeader()->hide();
-    m_answers->horizontalHeader()->setStretchLastSection(true);
+    // The result takes the room left and wraps, so no answer needs a sideways scroll.
+    m_answers->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_answers->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    m_answers->setWordWrap(true);
     m_answers->setAccessibleName(tr("Answers about this card"));
     m_mistakenCaption = label("lblMistakenFor", this);
     m_mistakenCaption->setText(tr("Taken for:"));
@@ -107,13 +110,15 @@ void CardHistoryView::showCard(int cardId, const progress::MemoryModel& model, c
                          : (a.mistakenFor ? tr("Wrong: took it for %1").arg(cards.name(a.mistakenFor)) : tr("Wrong"));
         else
             result = tr("%1 of %2 keywords").arg(a.score).arg(a.maxScore);
-        const QString cells[] = {locale.toString(a.answeredAt.toLocalTime(), QLocale::ShortFormat),
+        const QDateTime at = a.answeredAt.toLocalTime();
+        const QString cells[] = {locale.toString(at.date(), QLocale::ShortFormat) + QLatin1Char(' ')
+                                     + locale.toString(at.time(), QLocale::ShortFormat),
                                  description ? tr("Description") : tr("Keywords"),
                                  a.reversed ? tr("Reversed") : tr("Upright"), result};
         for (int col = 0; col < 4; ++col)
             m_answers->setItem(row, col, new QTableWidgetItem(cells[col]));
     }
-    m_answers->resizeColumnsToContents();
+    m_answers->resizeRowsToContents();
     // The latest answer in sight.
     if (!history.isEmpty())
         m_answers->scrollToBottom();

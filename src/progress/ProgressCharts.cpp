@@ -43,6 +43,9 @@ QValueAxis* valueAxis(QChart* chart, Qt::Alignment side, const QString& format)
 {
     auto* axis = new QValueAxis;
     axis->setLabelFormat(format);
+    // Bottom, middle and top: at the window's first size the charts are short, and Qt Charts
+    // cuts labels that do not fit to "...".
+    axis->setTickCount(3);
     chart->addAxis(axis, side);
     return axis;
 }
@@ -161,6 +164,6 @@ void ProgressCharts::redraw()
     m_knownX->setRange(from, to);
     m_answersX->setFormat(first.year() == last.year() ? QStringLiteral("d MMM") : QStringLiteral("MMM yyyy"));
     m_knownX->setFormat(m_answersX->format());
-    m_answersY->setRange(0, most);
-    m_answersY->applyNiceNumbers();
+    // An even top keeps the middle label a whole number.
+    m_answersY->setRange(0, most + most % 2);
 }
