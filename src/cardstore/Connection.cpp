@@ -53,6 +53,8 @@ Connection::Connection(const QString& path, Plain plain)
     // One thread uses a connection at a time: no locking inside SQLite for each call.
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (plain.create ? SQLITE_OPEN_CREATE : 0);
     int rc = sqlite3_open_v2(native.constData(), &m_db, flags, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_busy_timeout(m_db, plain.busyTimeoutMs);
     // A damaged file shows only at the first statement that reads it.
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);

@@ -18,6 +18,8 @@ public:
     // Opened read-only when the file cannot be written.
     struct Plain {
         bool create = false;
+        // Another copy of the program may hold the file for a moment, even during the first read.
+        int busyTimeoutMs = 0;
     };
     Connection(const QString& path, Plain plain);
     ~Connection();

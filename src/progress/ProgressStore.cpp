@@ -151,8 +151,7 @@ bool ProgressStore::open(Use use)
 bool ProgressStore::openConnection(Use use)
 {
     try {
-        m_db = std::make_unique<modDB::Connection>(m_path, modDB::Connection::Plain{use == Use::Write});
-        sqlite3_busy_timeout(m_db->handle(), kBusyTimeoutMs);
+        m_db = std::make_unique<modDB::Connection>(m_path, modDB::Connection::Plain{use == Use::Write, kBusyTimeoutMs});
         prepareSchema();
         if (m_unusable) {
             close();
@@ -341,11 +340,10 @@ bool ProgressStore::backUp(const QString& target, QString* error)
     const QString copyPath = temp.path() + QStringLiteral("/progress.sqlite");
     try {
         {
-            modDB::Connection copy(copyPath, modDB::Connection::Plain{true});
+            modDB::Connection copy(copyPath, modDB::Connection::Plain{true, kBusyTimeoutMs});
             sqlite3_backup* backup = sqlite3_backup_init(copy.handle(), "main", m_db->handle(), "main");
             if (!backup)
                 modDB::detail::fail(QString::fromUtf8(sqlite3_errmsg(copy.handle())));
-            sqlite3_busy_timeout(copy.handle(), kBusyTimeoutMs);
             const int rc = sqlite3_backup_step(backup, -1);
             sqlite3_backup_finish(backup);
             if (rc != SQLITE_DONE)
