@@ -175,6 +175,25 @@ private Q_SLOTS:
         QCOMPARE(store.readLog().size(), 3);
     }
 
+    // Another copy holds the file for a moment while this one first reads it: this one waits.
+    void waitsWhileAnotherCopyHoldsTheFile()
+    {
+        ProgressStore(m_path).recordAnswer(answer(1, 1));
+        auto other = std::make_unique<modDB::Connection>(m_path, modDB::Connection::Plain{false});
+        other->run(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
+        other->run(QStringLiteral("BEGIN EXCLUSIVE"));
+        std::thread release([&other] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            other->run(QStringLiteral("COMMIT"));
+            other.reset();
+        });
+        ProgressStore store(m_path);
+        const bool recorded = store.recordAnswer(answer(2, 1));
+        release.join();
+        QVERIFY2(recorded, qPrintable(store.problem()));
+        QCOMPARE(store.readLog().size(), 2);
+    }
+
     // Two copies of the program share the file; each records all of its answers.
     void twoWritersAtOnce()
     {
