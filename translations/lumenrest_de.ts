@@ -109,6 +109,10 @@ Die zuvor gespeicherten Einstellungen bleiben unverändert.</translation>
 <context>
     <name>CheckedSave</name>
     <message>
+        <source>&quot;%1&quot; could not be written (%2)</source>
+        <translation>„%1“ konnte nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
         <source>the file could not be written</source>
         <translation>Die Datei konnte nicht geschrieben werden</translation>
     </message>
@@ -644,10 +648,6 @@ Die Zieldatei wurde nicht verändert.</translation>
     <message>
         <source>the folder of &quot;%1&quot; could not be made</source>
         <translation>Der Ordner von „%1“ konnte nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; could not be written (%2)</source>
-        <translation>„%1“ konnte nicht geschrieben werden (%2)</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "platform/CheckedSave.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -67,6 +68,12 @@ QString save(const QString& path, const Writer& write)
 QString save(const QString& path, const QByteArray& bytes)
 {
     return save(path, [&bytes](QIODevice& device, QString* error) { return writeAll(device, bytes, error); });
+}
+
+QString failureText(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("CheckedSave", "\"%1\" could not be written (%2)")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace CheckedSave

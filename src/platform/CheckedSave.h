@@ -23,6 +23,9 @@ using Writer = std::function<bool(QIODevice& device, QString* error)>;
 QString save(const QString& path, const Writer& write);
 QString save(const QString& path, const QByteArray& bytes);
 
+// "<path>" could not be written (<reason>), for a message to the user.
+QString failureText(const QString& path, const QString& reason);
+
 // Every byte of bytes into the device; false with the device's reason when it refuses.
 bool writeAll(QIODevice& device, const QByteArray& bytes, QString* error);
 

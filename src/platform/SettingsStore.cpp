@@ -155,6 +155,6 @@ QString QtSettingsStore::SaveSetting(const QString& application, const QString& 
         }
         return {};
     }
-    return QCoreApplication::translate("SettingsStore", "\"%1\" could not be written (%2)").arg(QDir::toNativeSeparators(path), error);
+    return CheckedSave::failureText(path, error);
 #endif
 }

@@ -81,6 +81,8 @@ private:
     void report(const QString& text);
     void reportReadOnly();
     QString fileName() const;
+    // A name beside path that is still free: path.<stamp>.<suffix>, numbered if needed.
+    static QString keepName(const QString& path, const QString& suffix);
 
     QString m_path;
     std::unique_ptr<modDB::Connection> m_db;
