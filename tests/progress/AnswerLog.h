@@ -8,8 +8,7 @@ namespace AnswerLog {
 inline const QDate kToday(2024, 2, 29); // FakeClock's date
 
 inline progress::AnswerRecord answer(int card, int daysAgo, int score, int maxScore = 1,
-                                     progress::TestType type = progress::TestType::Description, int mistakenFor = 0,
-                                     qint64 test = 1)
+                                     progress::TestType type = progress::TestType::Description, int mistakenFor = 0, qint64 test = 1)
 {
     return {.testId = test, .answeredAt = QDateTime(kToday.addDays(-daysAgo), QTime(12, 0)).toUTC(), .cardId = card,
             .testType = type, .score = score, .maxScore = maxScore, .mistakenFor = mistakenFor};

@@ -28,11 +28,7 @@ AnswerRecord answer(int card, int score, int mistakenFor = 0, int secondsOffset 
             .score = score, .maxScore = 1, .mistakenFor = mistakenFor, .seconds = 4.5};
 }
 
-QVariant query(const QString& path, const QString& sql)
-{
-    modDB::Connection db(path, modDB::Connection::Plain{false});
-    return db.value(sql);
-}
+QVariant query(const QString& path, const QString& sql) { return modDB::Connection(path, modDB::Connection::Plain{false}).value(sql); }
 
 // Root may write any file, so a read-only file is made immutable as well.
 bool setImmutable(const QString& path, bool on)
@@ -42,8 +38,7 @@ bool setImmutable(const QString& path, bool on)
     bool ok = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
     flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
     ok = ok && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    if (fd >= 0)
-        ::close(fd);
+    if (fd >= 0) ::close(fd);
     return ok;
 }
 } // namespace
@@ -55,11 +50,7 @@ class TestProgressStore : public QObject {
     QString m_path;
 
 private Q_SLOTS:
-    void init()
-    {
-        m_path = m_dir.path()
-                 + QStringLiteral("/%1-%2/progress.sqlite").arg(QTest::currentTestFunction(), QTest::currentDataTag());
-    }
+    void init() { m_path = m_dir.path() + QStringLiteral("/%1-%2/progress.sqlite").arg(QTest::currentTestFunction(), QTest::currentDataTag()); }
 
     // The file appears with the first answer, which is one row, as is every later one.
     void oneRowPerAnswer()
@@ -73,9 +64,7 @@ private Q_SLOTS:
             QVERIFY(store.recordAnswer(a) && QFileInfo::exists(m_path) && problems.isEmpty());
         const QVector<AnswerRecord> log = store.readLog();
         QCOMPARE(log.size(), 3);
-        const auto fields = [](const AnswerRecord& a) {
-            return std::tuple(a.answeredAt, a.cardId, a.reversed, a.score, a.mistakenFor, a.seconds);
-        };
+        const auto fields = [](const AnswerRecord& a) { return std::tuple(a.answeredAt, a.cardId, a.reversed, a.score, a.mistakenFor, a.seconds); };
         for (int i = 0; i < 3; ++i)
             QVERIFY(log[i].testId == store.currentTestId() && fields(log[i]) == fields(answers[i]));
         QVERIFY(store.endTest(kStart.addSecs(60)));
@@ -137,12 +126,12 @@ private Q_SLOTS:
 
     void exportBytes()
     {
-        QVector<AnswerRecord> log = {answer(2, 0, 3)};
-        log[0].testId = 7;
-        log[0].testType = TestType::Keywords;
+        AnswerRecord a = answer(2, 0, 3);
+        a.testId = 7;
+        a.testType = TestType::Keywords;
         QBuffer out;
         out.open(QIODevice::WriteOnly);
-        writeAnswersCsv(out, log, [](int) { return QStringLiteral("The \"High\" Priestess, II"); });
+        writeAnswersCsv(out, {a}, [](int) { return QStringLiteral("The \"High\" Priestess, II"); });
         // The header as written; quotes doubled and a comma kept inside the field.
         QCOMPARE(out.data(), QByteArray("answered_at,test_id,card_id,card_name,reversed,test_type,level,score,max_score,"
                                         "mistaken_for,seconds\r\n"

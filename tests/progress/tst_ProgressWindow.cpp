@@ -2,11 +2,10 @@
 // Progress window on a seeded log.
 
 #include "cardstore/Connection.h"
-#include "goals/GoalsTestSupport.h" // whole-file reads
+#include "goals/GoalsTestSupport.h" // whole-file reads and writes
 #include "progress/AnswerLog.h"
 #include "progress/ProgressService.h"
 #include "progress/frmProgress.h"
-#include "support/Find.h"
 #include "testing/TestRunFixture.h"
 
 #include <QAction>
@@ -16,15 +15,10 @@
 namespace {
 
 struct Fixture : TestRunFixture {
-    Fixture()
-    {
-        choose(true, false); // cards 1, 2 and 3
-    }
+    Fixture() { choose(true, false); } // cards 1, 2 and 3
     QString storePath() { return fakes.paths.dataDir() + "/progress.sqlite"; }
     QString rows(const QString& sql) // one row a line
-    {
-        return modDB::Connection(storePath(), modDB::Connection::Plain{false}).value("SELECT group_concat(r, '\n') FROM (" + sql + ")").toString();
-    }
+    { return modDB::Connection(storePath(), modDB::Connection::Plain{false}).value("SELECT group_concat(r, '\n') FROM (" + sql + ")").toString(); }
     // Three questions: card 1 right, card 2 taken for card 1, card 3 right; stops after `answers`.
     void runTest(int answers = 3)
     {
@@ -61,9 +55,7 @@ private Q_SLOTS:
     {
         Fixture f;
         const QString path = f.storePath();
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096);
-        file.close();
+        GoalsTest::writeBytes(path, QByteArray(4096, 'x'));
         QSignalSpy problems(&only<progress::ProgressService>(f.w), &progress::ProgressService::problemChanged);
         f.runTest();
         QCOMPARE(f.fakes.dialogs.messages.size(), 1); // "Test Complete" alone
@@ -127,15 +119,6 @@ private Q_SLOTS:
         QTRY_VERIFY(text("lblAnswerCount").contains("6"));
     }
 
-    void firstOpenWithoutAnswers()
-    {
-        Fixture f;
-        find<QAction>(f.w, "mnuProgress")->trigger();
-        QVERIFY(!find<QLabel>(f.progressWindow(), "lblNoProgress")->isHidden());
-        QVERIFY(!QFileInfo::exists(f.storePath())); // created with the first answer only
-        QVERIFY(f.fakes.dialogs.messages.isEmpty());
-    }
-
     // An open window does not replay the log after every answer, only once the test is over.
     void openWindowCatchesUpOnceATestEnds_data()
     {
@@ -148,6 +131,9 @@ private Q_SLOTS:
         QFETCH(int, answers);
         Fixture f;
         find<QAction>(f.w, "mnuProgress")->trigger();
+        // Opened before any answer: says so, and the file comes with the first answer only.
+        QVERIFY(!find<QLabel>(f.progressWindow(), "lblNoProgress")->isHidden() && !QFileInfo::exists(f.storePath()));
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
         QSignalSpy refreshes(f.progressWindow(), &frmProgress::refreshed);
         f.runTest(answers);
         if (answers < 3)

@@ -1,6 +1,5 @@
 #include "goals/GoalsScreen.h"
 #include "progress/AnswerLog.h"
-#include "progress/MemoryModel.h"
 #include "progress/ReviewPanel.h"
 #include "shell/DueReminder.h"
 #include "shell/StartupOptions.h"
@@ -23,11 +22,9 @@ namespace {
 // A card table without cards 40, 50 and 70, as after restoring a backup from another deck.
 QString cardName(int id)
 {
-    if (id == 19)
-        return QStringLiteral("The Moon");
-    if (id == 60)
-        return QStringLiteral("Nine of Swords");
-    return id == 40 || id == 50 || id == 70 ? QString() : QStringLiteral("Card %1").arg(id);
+    if (id == 40 || id == 50 || id == 70)
+        return {};
+    return id == 19 ? QStringLiteral("The Moon") : id == 60 ? QStringLiteral("Nine of Swords") : QStringLiteral("Card %1").arg(id);
 }
 
 QList<int> clickFor(ReviewPanel& panel, const char* button)
@@ -35,7 +32,7 @@ QList<int> clickFor(ReviewPanel& panel, const char* button)
     QSignalSpy spy(&panel, &ReviewPanel::drillRequested);
     auto* b = find<QPushButton>(&panel, QLatin1String(button));
     if (!b->isEnabled())
-        return QList<int>{-1};
+        return {-1};
     b->click();
     return spy.size() == 1 ? spy.front().front().value<QList<int>>() : QList<int>{-2};
 }
@@ -45,7 +42,7 @@ class TestReview : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void dueCards()
+    void dueWeakAndConfusedCards()
     {
         ReviewPanel panel(cardName);
         // 3: overdue for weeks; 5: forgotten today; 7: right today, not due; 40: not in the table.
@@ -55,22 +52,15 @@ private Q_SLOTS:
         panel.setModel(replayed({right(7, 0), right(40, 30), wrong(50, 1)}));
         QCOMPARE(clickFor(panel, "cmdReviewDue"), QList<int>{-1});
         QCOMPARE(clickFor(panel, "cmdPractiseWeak"), QList<int>{7});
-    }
 
-    void weakestTen()
-    {
-        // The longer since a right answer, the lower the recall chance today.
+        // The weakest ten: the longer since a right answer, the lower the recall chance today.
         QVector<AnswerRecord> log{right(50, 100)};
         for (int card = 1; card <= 12; ++card)
             log << right(card, card * 5);
-        ReviewPanel panel(cardName);
         panel.setModel(replayed(log));
         QCOMPARE(clickFor(panel, "cmdPractiseWeak"), (QList<int>{12, 11, 10, 9, 8, 7, 6, 5, 4, 3}));
-    }
 
-    void confusedPairsBothWays()
-    {
-        ReviewPanel panel(cardName);
+        // Pairs confused both ways count together.
         panel.setModel(replayed({wrong(19, 3, 60), wrong(60, 2, 19), wrong(1, 2, 2),
                                  wrong(19, 1, 60), wrong(60, 0, 19), wrong(5, 0, 70)}));
         auto* list = find<QListWidget>(&panel, "lstConfusions");
@@ -109,10 +99,7 @@ private Q_SLOTS:
         TrayControl control(&fakes.tray, &window);
         const MemoryModel model = replayed({right(4, 0), wrong(8, 0)});
         int modelReads = 0;
-        DueReminder reminder(fakes.services(), &control, [&]() -> const MemoryModel& {
-            ++modelReads;
-            return model;
-        });
+        DueReminder reminder(fakes.services(), &control, [&]() -> const MemoryModel& { ++modelReads; return model; });
         QSignalSpy progress(&reminder, &DueReminder::progressRequested);
 
         window.show();
@@ -154,10 +141,9 @@ private Q_SLOTS:
     {
         FakeServices fakes;
         GoalsScreen screen(fakes.services());
-        auto* label = find<QLabel>(&screen, "lblMeasured");
         // 1 and 2 known; 3 forgotten; 6 overdue.
         screen.setMeasured(replayed({right(1, 0), right(2, 1), wrong(3, 0), right(6, 40)}));
-        QCOMPARE(label->text().split(' ').filter(QRegularExpression("^\\d+$")), QStringList({"2", "78"})); // of 78
+        QCOMPARE(find<QLabel>(&screen, "lblMeasured")->text().split(' ').filter(QRegularExpression("^\\d+$")), QStringList({"2", "78"})); // of 78
     }
 };
 

@@ -7,18 +7,16 @@
 template <typename T = QWidget>
 T* find(const QObject* root, const QString& name)
 {
-    T* found = root->findChild<T*>(name);
-    if (!found)
-        qFatal("control %s not found", qPrintable(name));
-    return found;
+    if (T* found = root->findChild<T*>(name))
+        return found;
+    qFatal("control %s not found", qPrintable(name));
 }
 
 // The one object of its class below root: a screen, the test run.
 template <typename T>
 T& only(const QObject* root)
 {
-    T* found = root->findChild<T*>();
-    if (!found)
-        qFatal("no %s found", T::staticMetaObject.className());
-    return *found;
+    if (T* found = root->findChild<T*>())
+        return *found;
+    qFatal("no %s found", T::staticMetaObject.className());
 }

@@ -15,26 +15,19 @@ QByteArray asymmetricPng(int width, int height)
     p.fillRect(width / 2, height - height / 4, width / 2, height / 4, Qt::blue); // bottom right
     p.fillRect(0, height / 2, width / 4, 4, Qt::green);           // a stripe on the left
     p.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
+    QBuffer buffer;
     image.save(&buffer, "PNG");
-    return bytes;
+    return buffer.data();
 }
 
 CardContent card(int id, int group, int keywordCount, bool withPicture)
 {
-    CardContent c;
-    c.id = id;
-    c.group = group;
-    c.name = QStringLiteral("Card %1").arg(id);
-    c.picture = QStringLiteral("card%1.png").arg(id);
-    if (withPicture)
-        c.pictureData = asymmetricPng();
-    c.normalMeaning = QStringLiteral("Upright meaning of card %1.").arg(id);
-    c.reversedMeaning = QStringLiteral("Reversed meaning of card %1.").arg(id);
-    c.pictureText = QStringLiteral("Picture of card %1.").arg(id);
-    c.contrastText = QStringLiteral("Card %1 is not its neighbour.").arg(id);
+    CardContent c{.id = id, .name = QStringLiteral("Card %1").arg(id), .group = group, .picture = QStringLiteral("card%1.png").arg(id),
+                  .pictureData = withPicture ? asymmetricPng() : QByteArray(),
+                  .normalMeaning = QStringLiteral("Upright meaning of card %1.").arg(id),
+                  .reversedMeaning = QStringLiteral("Reversed meaning of card %1.").arg(id),
+                  .pictureText = QStringLiteral("Picture of card %1.").arg(id),
+                  .contrastText = QStringLiteral("Card %1 is not its neighbour.").arg(id)};
     for (int k = 1; k <= keywordCount; ++k)
         c.keywords << QStringLiteral("c%1 keyword %2").arg(id).arg(k);
     return c;
@@ -42,9 +35,8 @@ CardContent card(int id, int group, int keywordCount, bool withPicture)
 
 QString writeDeck(const QString& dir, const QList<CardContent>& cards)
 {
-    const QString path = dir + QStringLiteral("/learn.dll");
-    CardContentIO::write(path, cards);
-    return path;
+    CardContentIO::write(dir + "/learn.dll", cards);
+    return dir + "/learn.dll";
 }
 
 QList<CardContent> fullDeck(int keywordCount, bool withPictures)

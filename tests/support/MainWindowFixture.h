@@ -20,10 +20,9 @@ struct MainWindowFixture {
     // Cards 1-3 major, 4-5 Cups, 6 Wands, 7 Pentacles, 8 Swords unless told otherwise.
     static QList<CardContent> smallDeck()
     {
-        const int groups[] = {0, 0, 0, 1, 1, 2, 3, 4};
         QList<CardContent> cards;
         for (int i = 0; i < 8; ++i)
-            cards << Fixtures::card(i + 1, groups[i]);
+            cards << Fixtures::card(i + 1, std::array{0, 0, 0, 1, 1, 2, 3, 4}[i]);
         return cards;
     }
 
@@ -39,21 +38,10 @@ struct MainWindowFixture {
         modDB::CardConnection.reset();
     }
 
-    frmMain& create()
-    {
-        window = std::make_unique<frmMain>(services);
-        return *window;
-    }
-    frmMain& load()
-    {
-        create().Form_Load();
-        return *window;
-    }
+    frmMain& create() { window = std::make_unique<frmMain>(services); return *window; }
+    frmMain& load() { create().Form_Load(); return *window; }
     template <typename T = QWidget>
-    T* get(const QString& name) const
-    {
-        return find<T>(window.get(), name);
-    }
+    T* get(const QString& name) const { return find<T>(window.get(), name); }
     QTabWidget* tabs() const { return get<QTabWidget>(QStringLiteral("SSTab1")); }
     // Clicks a button by name.
     void click(const QString& name) const { QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton); }

@@ -22,8 +22,7 @@ struct TestRunFixture : MainWindowFixture {
     QList<CardContent> cards;
 
     // type 0 Description, 1 Keywords; level 0 Beginner to 2 Advanced.
-    explicit TestRunFixture(const QList<CardContent>& deck = smallDeck(), int type = 0, int level = 0,
-                            bool reversed = false)
+    explicit TestRunFixture(const QList<CardContent>& deck = smallDeck(), int type = 0, int level = 0, bool reversed = false)
         : MainWindowFixture(deck)
         , cards(deck)
     {
@@ -35,8 +34,6 @@ struct TestRunFixture : MainWindowFixture {
 
     // The Take Test tab's controls, found by their names.
     struct TestControls {
-        QLabel* lblIsReversed;
-        QLabel* lblMaxKeyword;
         PictureBox* picResult;
         std::array<WrappingRadioButton*, 7> optAnswer;
         std::array<QCheckBox*, 20> chkKeywords;
@@ -44,8 +41,7 @@ struct TestRunFixture : MainWindowFixture {
     };
     TestControls screen()
     {
-        TestControls c{get<QLabel>("lblIsReversed"), get<QLabel>("lblMaxKeyword"), get<PictureBox>("picResult"), {}, {},
-                       nextButton()};
+        TestControls c{get<PictureBox>("picResult"), {}, {}, get<QPushButton>("cmdNextQuestion")};
         for (int i = 0; i < 7; ++i)
             c.optAnswer[std::size_t(i)] = option(i);
         for (int i = 0; i < 20; ++i)
@@ -55,30 +51,25 @@ struct TestRunFixture : MainWindowFixture {
     TestRun& run() { return only<TestRun>(w); }
     WrappingRadioButton* option(int i) { return get<WrappingRadioButton>(QStringLiteral("optAnswer_%1").arg(i)); }
     QCheckBox* keyword(int i) { return get<QCheckBox>(QStringLiteral("chkKeywords_%1").arg(i)); }
-    QPushButton* nextButton() { return get<QPushButton>(QStringLiteral("cmdNextQuestion")); }
     const TestFields& fields() { return run().fields(); }
     std::deque<double>& script() { return fakes.random.script; }
     QString info() { return get<QLabel>("lblResultInfo")->text(); }
     QString report() { return get<QPlainTextEdit>("txtResult")->toPlainText(); }
     QString card() { return get<QLabel>("lblCardName")->text(); }
+    QString label(const char* name) { return get<QLabel>(name)->text(); }
 
     // The Settings tab's choices; suits as letters of "CWPS".
     void choose(bool major, bool minor, const QString& suits = QStringLiteral("CWPS"))
     {
-        for (int i = 0; i < 4; ++i) // all ticked first: the last ticked suit cannot be unticked
-            get<QCheckBox>(QStringLiteral("chkGroup_%1").arg(i))->setChecked(true);
-        for (int i = 0; i < 4; ++i)
-            get<QCheckBox>(QStringLiteral("chkGroup_%1").arg(i))->setChecked(suits.contains(QLatin1Char("CWPS"[i])));
+        // All ticked first (the last ticked suit cannot be unticked), then as asked.
+        for (int i = 0; i < 8; ++i)
+            get<QCheckBox>(QStringLiteral("chkGroup_%1").arg(i % 4))->setChecked(i < 4 || suits.contains(QLatin1Char("CWPS"[i % 4])));
         get<QCheckBox>("chkMajor")->setChecked(major);
         get<QCheckBox>("chkMinor")->setChecked(minor);
     }
     // "Test Me" on the Settings tab.
-    void start()
-    {
-        tabs()->setCurrentIndex(frmMain::TabSettings);
-        click("cmdStartTest2");
-    }
-    void next() { QTest::mouseClick(nextButton(), Qt::LeftButton); }
+    void start() { tabs()->setCurrentIndex(frmMain::TabSettings); click("cmdStartTest2"); }
+    void next() { click("cmdNextQuestion"); }
 
     // Every text the question offers belongs to the card it is said to come from.
     bool choicesComeFromTheirCards(const Question& q) const
@@ -115,15 +106,10 @@ struct TestRunFixture : MainWindowFixture {
     // choose, and moves on.
     void tickKeywords(int rightOnes, bool thenNext = true)
     {
-        int ticks[2] = {0, 0}; // distractors, right keywords
-        const int wanted[2] = {fields().KeywordsToChoose - rightOnes, rightOnes};
-        for (int i = 0; i <= fields().KeywordBoxMax; ++i) {
-            const bool right = modGlobals::IsInLongArray(i, fields().KeywordSlots);
-            if (keyword(i)->isEnabled() && ticks[right] < wanted[right]) {
+        int wanted[2] = {fields().KeywordsToChoose - rightOnes, rightOnes}; // distractors, right keywords
+        for (int i = 0; i <= fields().KeywordBoxMax; ++i)
+            if (keyword(i)->isEnabled() && wanted[modGlobals::IsInLongArray(i, fields().KeywordSlots)]-- > 0)
                 keyword(i)->setChecked(true);
-                ++ticks[right];
-            }
-        }
         if (thenNext)
             next();
     }

@@ -6,22 +6,17 @@
 #include "testing/TestReport.h"
 #include "testing/WrappingRadioButton.h"
 
-#include <QButtonGroup>
-#include <QVBoxLayout>
 
 class TestTesting : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Rnd × 10 rounded half to even (0.5 to 0, 1.5 and 2.5 to 2); odd is reversed.
-    void orientationRoundsHalfToEven()
+    void draws()
     {
+        // The orientation: Rnd × 10 rounded half to even (0.5 to 0, 1.5 and 2.5 to 2); odd is reversed.
         for (auto [rnd, reversed] : {std::pair(0.05, false), {0.06, true}, {0.15, false}, {0.25, false}})
             QVERIFY2(TestDraws::reversedFromRnd(rnd) == reversed, qPrintable(QString::number(rnd)));
-    }
-
-    void drawsStayInRangeAndGiveUp()
-    {
+        // A position never past the end; a fresh card drawn again until none is left.
         FakeRandom r;
         r.script = {0.99999999999999989, 0.0, 0.0, 0.0, 0.0, 0.6};
         QCOMPARE(TestDraws::index(r, 1000000007), 1000000006); // never past the end
@@ -32,7 +27,8 @@ private Q_SLOTS:
         QCOMPARE(TestDraws::drawFresh(r, 5, [](int) { return false; }), 0);
     }
 
-    void hundredAndMoreQuestionsUseThreeDigits()
+    // A hundred and more questions take three digits.
+    void reportColumns()
     {
         TestReportInput in{true, {}, 105, "Lumenrest", 35};
         for (int i = 0; i < 105; ++i)
@@ -42,11 +38,7 @@ private Q_SLOTS:
         QCOMPARE(lines[3 + 98], "99.      Ace of Wands" + QString(24, ' ') + "Wrong");
         QCOMPARE(lines[3 + 99], "100.      Ace of Wands (Reversed)" + QString(13, ' ') + "Correct");
         QCOMPARE(lines.last(), QStringLiteral("35 out of 105 questions correct"));
-    }
-
-    // The result starts 36 columns after the name; a longer name still gets one blank.
-    void nameLengthsAndTheResultColumn()
-    {
+        // The result starts 36 columns after the name; a longer name still gets one blank.
         for (auto [length, reversed] : {std::pair(35, false), {50, false}, {25, true}}) {
             const QString name(length, QLatin1Char('N'));
             QCOMPARE(TestReport::line(7, {name, reversed, 1}, true), "07.      " + name + (reversed ? " (Reversed)" : "") + " Correct");
@@ -55,41 +47,31 @@ private Q_SLOTS:
 
     void aReportThatCannotBeWrittenIsReported()
     {
-        FakeDialogs dialogs;
-        FakeAppPaths paths;
-        ResultsView view(&dialogs);
-        const QString path = paths.dir.path() + "/no such folder/result.txt";
-        dialogs.saveAnswers << path;
+        FakeServices fakes;
+        ResultsView view(&fakes.dialogs);
+        const QString path = fakes.paths.dir.path() + "/no such folder/result.txt";
+        fakes.dialogs.saveAnswers << path;
         view.Command5_Click();
-        QCOMPARE(dialogs.messages.size(), 1);
         const QString head = "The report could not be saved to \"" + QDir::toNativeSeparators(path) + "\": "; // and why
-        QVERIFY2(dialogs.lastText().startsWith(head) && dialogs.lastText().size() > head.size(), qPrintable(dialogs.lastText()));
+        const QString told = fakes.dialogs.lastText();
+        QVERIFY2(fakes.dialogs.messages.size() == 1 && told.startsWith(head) && told.size() > head.size(), qPrintable(told));
     }
 
-    // One button whose text is the meaning, as high as its wrapped paragraph needs, and a
-    // click anywhere on the paragraph selects it.
+    // The button's text is the meaning, as high as its wrapped paragraph needs, and a click
+    // anywhere on the paragraph selects it (selecting one of a group is Qt's part).
     void wrapsAndSelectsAsOneButton()
     {
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        QButtonGroup group;
-        WrappingRadioButton a, b;
+        WrappingRadioButton a;
         const QString meaning = QString("A traveller steps toward the edge of a cliff, eyes on the sky. ").repeated(3);
         a.setText(meaning);
-        b.setText(QStringLiteral("Another meaning."));
-        for (auto* option : {&a, &b})
-            group.addButton(option), layout->addWidget(option);
         QVERIFY(a.text() == meaning && a.findChildren<QWidget*>().isEmpty()); // no label beside it
         const int line = a.fontMetrics().height();
         QVERIFY(a.heightForWidth(4000) < 2 * line + 8 && a.heightForWidth(300) > 3 * line);
-
-        window.resize(320, 600);
-        window.show();
+        a.resize(300, a.heightForWidth(300));
+        a.show();
         // The last line's far end, well away from the indicator.
         QTest::mouseClick(&a, Qt::LeftButton, {}, QPoint(a.width() - 10, a.height() - 5));
         QVERIFY(a.isChecked());
-        QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(b.width() - 10, b.height() / 2));
-        QVERIFY(b.isChecked() && !a.isChecked());
     }
 };
 
