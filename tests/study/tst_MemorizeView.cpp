@@ -34,10 +34,8 @@ private:
     // Rewrites the card table of the fixture's database without the given columns.
     static void dropColumns(MainWindowFixture& f, const QStringList& drop)
     {
-        QStringList keep{"ID", "Name", "Group", "PictureData", "NormalMeaning", "ReversedMeaning", "PictureText",
-                         "ContrastText"};
-        for (const QString& column : drop)
-            keep.removeAll(column);
+        QStringList keep{"ID", "Name", "Group", "PictureData", "NormalMeaning", "ReversedMeaning", "PictureText", "ContrastText"};
+        keep.removeIf([&drop](const QString& column) { return drop.contains(column); });
         modDB::Connection(f.fakes.paths.dir.filePath("learn.dll"))
             .execute("CREATE TABLE t AS SELECT " + keep.join(',')
                      + " FROM tblCards; DROP TABLE tblCards; ALTER TABLE t RENAME TO tblCards");
@@ -116,28 +114,21 @@ private Q_SLOTS:
 
     // Millions of characters without a break would take minutes to lay out: the read-only
     // boxes and labels show the start of such a text and say that it was cut. The turned picture
-    // is the upright one turned; a card without a readable picture shows none.
-    void outsizedTextsAndPictures()
+    // is the upright one turned (a picture that does not load: tst_Pictures).
+    void outsizedTextsAndTurnedPicture()
     {
         QList<CardContent> cards = threeCards();
         const QString huge(300000, QLatin1Char('x'));
-        cards[0].reversedMeaning = huge;
-        cards[0].pictureText = huge;
-        cards[1].pictureData = "these bytes are no picture";
-        cards[2].pictureData.clear();
+        cards[0].reversedMeaning = cards[0].pictureText = huge;
         Fixture f(cards);
         f.openMemorize();
         for (const QString& text : {f.text("txtReverseMeaning"), f.get<QLabel>("lblPictureText")->text()}) {
             QVERIFY(text.size() < 20000 && text.startsWith(huge.left(1000)));
             QVERIFY(text.endsWith("[Cut here: the text holds 300000 characters.]"));
         }
-        const auto *upright = f.get<PictureBox>("picCardMemorize"), *turned = f.get<PictureBox>("picCardMemorizeReversed");
-        const QImage drawn = upright->rendered(); // the fixture picture is asymmetric
-        QVERIFY(upright->hasPicture() && drawn != drawn.mirrored(true, true) && turned->rendered() == drawn.mirrored(true, true));
-        for (int card = 2; card <= 3; ++card) {
-            f.click("cmdNext");
-            QVERIFY(f.shown().endsWith(QString::number(card)) && !upright->hasPicture() && !turned->hasPicture());
-        }
+        const QImage drawn = f.get<PictureBox>("picCardMemorize")->rendered(); // the fixture picture is asymmetric
+        QVERIFY(drawn != drawn.mirrored(true, true));
+        QCOMPARE(f.get<PictureBox>("picCardMemorizeReversed")->rendered(), drawn.mirrored(true, true));
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
     }
 };
