@@ -14,15 +14,12 @@
 
 #include <filesystem>
 
-namespace {
-const QString kAppId = QStringLiteral("com.vellacourt.Lumenrest");
-}
-
 class TestInstall : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_tmp;
     QString m_prefix;
+    const QString kAppId = QStringLiteral("com.vellacourt.Lumenrest");
 
     QString installed(const QString& relative) const { return m_prefix + '/' + relative; }
 
@@ -37,7 +34,7 @@ private Q_SLOTS:
         QVERIFY(install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0);
     }
 
-    void filesAreInPlace()
+    void filesAndLauncherAreInPlace()
     {
         for (const QString& path : QStringList{"lib/lumenrest/Lumenrest", "lib/lumenrest/learn.dll", "share/applications/" + kAppId + ".desktop",
                                     "share/metainfo/" + kAppId + ".metainfo.xml", "share/man/man1/lumenrest.1.gz",
@@ -46,10 +43,6 @@ private Q_SLOTS:
             QVERIFY2(info.isFile() && !info.isSymLink() && info.size() > 0, qPrintable(path));
             QCOMPARE(info.isExecutable(), path.endsWith("/Lumenrest"));
         }
-    }
-
-    void launcherIsRelativeLinkToProgram()
-    {
         const std::filesystem::path link(QFile::encodeName(installed("bin/lumenrest")).toStdString());
         // Relative, so that the tree works wherever it is unpacked.
         QVERIFY(std::filesystem::is_symlink(link) && std::filesystem::read_symlink(link).is_relative());
@@ -71,8 +64,7 @@ private Q_SLOTS:
         // Outside the card, its gold edge, the star's centre; two renderers may differ by a shade.
         for (QPoint at : {QPoint(2, 2), QPoint(128, 10), QPoint(128, 128)}) {
             const QColor a = svg.pixelColor(at), b = drawn.pixelColor(at);
-            const int diff = qMax(qMax(qAbs(a.red() - b.red()), qAbs(a.green() - b.green())),
-                                  qMax(qAbs(a.blue() - b.blue()), qAbs(a.alpha() - b.alpha())));
+            const int diff = std::max({qAbs(a.red() - b.red()), qAbs(a.green() - b.green()), qAbs(a.blue() - b.blue()), qAbs(a.alpha() - b.alpha())});
             QVERIFY2(diff <= 4, qPrintable(a.name(QColor::HexArgb) + " against " + b.name(QColor::HexArgb)));
         }
     }
