@@ -57,11 +57,7 @@ private Q_SLOTS:
         m_path = Fixtures::writeDeck(m_dir.path(), Fixtures::fullDeck(8, true));
     }
 
-    void cleanup()
-    {
-        DeckRecordset.reset();
-        CardConnection.reset();
-    }
+    void cleanup() { DeckRecordset.reset(); CardConnection.reset(); }
 
     // The kinds of query text the program issues run on SQLite, on the program-wide pair: each
     // open releases the previous connection or row set. Rows come in ascending ID.

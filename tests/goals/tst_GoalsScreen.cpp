@@ -61,10 +61,8 @@ struct Screen {
     QStringList rows() const
     {
         QStringList out;
-        for (int i = 0; i < list()->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* row = list()->topLevelItem(i);
+        for (const QTreeWidgetItem* row : list()->findItems(QString(), Qt::MatchContains)) // every row, in order
             out << row->text(0) + ' ' + row->data(0, Qt::UserRole).toString() + ' ' + row->text(1);
-        }
         return out;
     }
     // What the user was told, every message a stop in the program's name.

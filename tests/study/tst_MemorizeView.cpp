@@ -11,10 +11,7 @@ class TestMemorizeView : public QObject {
 
 private:
     // Three cards: 7, 9 and 3 keyword rows.
-    static QList<CardContent> threeCards()
-    {
-        return {Fixtures::card(1, 0, 7), Fixtures::card(2, 0, 9), Fixtures::card(3, 0, 3)};
-    }
+    static QList<CardContent> threeCards() { return {Fixtures::card(1, 0, 7), Fixtures::card(2, 0, 9), Fixtures::card(3, 0, 3)}; }
 
     struct Fixture : MainWindowFixture {
         using MainWindowFixture::MainWindowFixture;
