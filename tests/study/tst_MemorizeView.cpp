@@ -15,12 +15,7 @@ private:
 
     struct Fixture : MainWindowFixture {
         using MainWindowFixture::MainWindowFixture;
-        void openMemorize()
-        {
-            load();
-            tabs()->setCurrentIndex(frmMain::TabSettings);
-            click("cmdSetOption");
-        }
+        void openMemorize() { load(); tabs()->setCurrentIndex(frmMain::TabSettings); click("cmdSetOption"); }
         QString shown() const { return get<QLabel>("lblCardNameMemorize")->text(); }
         QString text(const char* box) const { return get<QPlainTextEdit>(box)->toPlainText(); }
         int position() const { return only<MemorizeView>(window.get()).cardPosition(); }
@@ -52,13 +47,11 @@ private Q_SLOTS:
             {"cmdPrevious", 1, false, true}, // on card 1: disables itself
             {"cmdNext", 2, true, true}, {"cmdPrevious", 1, true, true}};
         for (const auto& [step, card, previousOn, nextOn] : steps) {
-            if (QLatin1String(step) == QLatin1String("reselect")) {
-                QTabBar* bar = f.tabs()->tabBar();
-                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(frmMain::TabGoals).center());
-                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(frmMain::TabMemorize).center());
-            } else {
+            if (QLatin1String(step) == QLatin1String("reselect")) // away and back on the tab bar
+                for (int tab : {frmMain::TabGoals, frmMain::TabMemorize})
+                    QTest::mouseClick(f.tabs()->tabBar(), Qt::LeftButton, {}, f.tabs()->tabBar()->tabRect(tab).center());
+            else
                 f.click(step);
-            }
             QCOMPARE(f.shown(), QStringLiteral("Card %1").arg(card));
             QVERIFY(f.position() == card && f.on("cmdPrevious") == previousOn && f.on("cmdNext") == nextOn);
         }
