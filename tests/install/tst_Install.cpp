@@ -37,8 +37,8 @@ private Q_SLOTS:
     void filesAndLauncherAreInPlace()
     {
         for (const QString& path : QStringList{"lib/lumenrest/Lumenrest", "lib/lumenrest/learn.dll", "share/applications/" + kAppId + ".desktop",
-                                    "share/metainfo/" + kAppId + ".metainfo.xml", "share/man/man1/lumenrest.1.gz",
-                                    "share/doc/lumenrest/copyright", "share/doc/lumenrest/changelog.gz"}) {
+                                               "share/metainfo/" + kAppId + ".metainfo.xml", "share/man/man1/lumenrest.1.gz",
+                                               "share/doc/lumenrest/copyright", "share/doc/lumenrest/changelog.gz"}) {
             const QFileInfo info(installed(path));
             QVERIFY2(info.isFile() && !info.isSymLink() && info.size() > 0, qPrintable(path));
             QCOMPARE(info.isExecutable(), path.endsWith("/Lumenrest"));
@@ -60,10 +60,9 @@ private Q_SLOTS:
         reader.setScaledSize(QSize(256, 256));
         const QImage svg = reader.read();
         QVERIFY2(!svg.isNull(), qPrintable(reader.errorString()));
-        const QImage drawn = ProgramIcon::image(256);
         // Outside the card, its gold edge, the star's centre; two renderers may differ by a shade.
         for (QPoint at : {QPoint(2, 2), QPoint(128, 10), QPoint(128, 128)}) {
-            const QColor a = svg.pixelColor(at), b = drawn.pixelColor(at);
+            const QColor a = svg.pixelColor(at), b = ProgramIcon::image(256).pixelColor(at);
             const int diff = std::max({qAbs(a.red() - b.red()), qAbs(a.green() - b.green()), qAbs(a.blue() - b.blue()), qAbs(a.alpha() - b.alpha())});
             QVERIFY2(diff <= 4, qPrintable(a.name(QColor::HexArgb) + " against " + b.name(QColor::HexArgb)));
         }
@@ -81,10 +80,9 @@ private Q_SLOTS:
 
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("HOME", m_tmp.filePath("home"));
-        env.insert("XDG_CONFIG_HOME", config);
-        env.insert("XDG_DATA_HOME", m_tmp.filePath("data"));
+        for (const auto& [name, value] : {std::pair<QString, QString>("QT_QPA_PLATFORM", "offscreen"), {"HOME", m_tmp.filePath("home")},
+                                          {"XDG_CONFIG_HOME", config}, {"XDG_DATA_HOME", m_tmp.filePath("data")}})
+            env.insert(name, value);
         program.setProcessEnvironment(env);
         program.setProcessChannelMode(QProcess::ForwardedChannels);
         program.start(installed("bin/lumenrest"), {});
