@@ -20,17 +20,14 @@ namespace {
 // The 78 cards under their real names, with neutral texts that keep every rule.
 QList<CardContent> soundDeck()
 {
-    const QStringList majors = QStringLiteral(
-        "The Fool,The Magician,The High Priestess,The Empress,The Emperor,The Hierophant,The Lovers,The Chariot,"
-        "Strength,The Hermit,Wheel of Fortune,Justice,The Hanged Man,Death,Temperance,The Devil,The Tower,The Star,"
-        "The Moon,The Sun,Judgement,The World").split(',');
-    const QStringList ranks = QStringLiteral("Ace,Two,Three,Four,Five,Six,Seven,Eight,Nine,Ten,Page,Knight,Queen,King")
-                                  .split(',');
+    const QStringList majors = QStringLiteral("The Fool,The Magician,The High Priestess,The Empress,The Emperor,The Hierophant,The Lovers,"
+                                              "The Chariot,Strength,The Hermit,Wheel of Fortune,Justice,The Hanged Man,Death,Temperance,"
+                                              "The Devil,The Tower,The Star,The Moon,The Sun,Judgement,The World").split(',');
+    const QStringList ranks = QStringLiteral("Ace,Two,Three,Four,Five,Six,Seven,Eight,Nine,Ten,Page,Knight,Queen,King").split(',');
     const QStringList suits{"Cups", "Wands", "Pentacles", "Swords"};
+    const QString letters = QStringLiteral("bcdfghjkmnpqrtvw"); // the keyword normaliser leaves them alone: no two tags meet
     QList<CardContent> cards = Fixtures::fullDeck(8, true);
     for (CardContent& c : cards) {
-        // Letters the keyword normaliser leaves alone, so no two tags meet.
-        const QString letters = QStringLiteral("bcdfghjkmnpqrtvw");
         const QString tag = QStringLiteral("x") + letters[c.id / 16] + letters[c.id % 16];
         c.name = c.group == 0 ? majors[c.id - 1] : ranks[(c.id - 23) % 14] + " of " + suits[c.group - 1];
         std::tie(c.normalMeaning, c.reversedMeaning, c.pictureText, c.contrastText) =
@@ -59,11 +56,7 @@ private Q_SLOTS:
         m_path = Fixtures::writeDeck(m_dir.path(), Fixtures::fullDeck(8, true));
     }
 
-    void cleanup()
-    {
-        DeckRecordset.reset();
-        CardConnection.reset();
-    }
+    void cleanup() { DeckRecordset.reset(); CardConnection.reset(); }
 
     // The kinds of query text the program issues run on SQLite, on the program-wide pair: each
     // open releases the previous connection or row set. Rows come in ascending ID.
@@ -146,13 +139,12 @@ private Q_SLOTS:
     void unusableFilesGiveAMessage()
     {
         QTemporaryDir dir;
-        const QString rekeyed = dir.filePath("rekeyed");
-        QVERIFY(QFile::copy(m_path, rekeyed));
-        Connection(rekeyed).execute("PRAGMA rekey = 'another key'");
+        QVERIFY(QFile::copy(m_path, dir.filePath("wrong key")));
+        Connection(dir.filePath("wrong key")).execute("PRAGMA rekey = 'another key'");
         QVERIFY(QDir(dir.path()).mkdir("folder"));
         const std::pair<const char*, QByteArray> cases[]{
             {"missing", {}}, {"folder", {}}, {"text file", "hello, not a database\n"},
-            {"truncated", GoalsTest::readBytes(m_path).left(1000)}, {"wrong key", GoalsTest::readBytes(rekeyed)}};
+            {"truncated", GoalsTest::readBytes(m_path).left(1000)}, {"wrong key", {}}};
         for (const auto& [name, bytes] : cases) {
             const QString file = dir.filePath(name);
             if (!bytes.isEmpty())
@@ -187,10 +179,7 @@ private Q_SLOTS:
             {[](Cards& c) { c[24].reversedMeaning += " third"; }, "card 25 \"Three of Cups\": the reversed meaning names the card's own number or rank (\"third\")"},
             {[](Cards& c) { c[18].normalMeaning += " moons"; }, "card 19 \"The Moon\": the upright meaning uses a word of the card's title (\"moons\")"},
             {[](Cards& c) { c[2].keywords[0] = "seven seas"; }, "card 3 \"The High Priestess\": the keyword \"seven seas\" holds a number word"},
-            {[](Cards& c) {
-                 c[49].pictureText += " Grey sky, colour.";
-                 c[50].keywords[0] = "bright colors";
-             },
+            {[](Cards& c) { c[49].pictureText += " Grey sky, colour."; c[50].keywords[0] = "bright colors"; },
              "card 51 \"Ace of Pentacles\": \"colors\" is American spelling, but the deck spells the British way"},
             {[](Cards& c) { c.removeLast(); }, "The deck holds 77 cards instead of 78."}};
         const Cards sound = soundDeck();
@@ -220,23 +209,21 @@ private Q_SLOTS:
         QVERIFY(GoalsTest::readBytes(file) == before && QDir(dir.path()).entryList(QDir::Files) == QStringList{"learn.dll"});
     }
 
-    // The content in data/ passes the builder's checks, and the learn.dll built from it beside
-    // the executable holds it, read back through the program's own layer.
-    void shippedContentAndDatabaseAreSound()
+    // The learn.dll built beside the executable (the builder refuses content that breaks a rule)
+    // holds the content in data/, read back through the program's own layer.
+    void shippedDatabaseHoldsTheContent()
     {
         const QString source = qEnvironmentVariable("LUMENREST_SOURCE_DIR");
         QString error;
         const QList<CardContent> cards = CardContentIO::load(source + "/data/cards.json", source + "/data/pictures", &error);
-        const QStringList faults = CardContentIO::validate(cards);
-        QVERIFY2(error.isEmpty() && faults.isEmpty(), qPrintable(error + faults.join('\n')));
+        QVERIFY2(error.isEmpty(), qPrintable(error));
 
         auto c = std::make_shared<Connection>(qEnvironmentVariable("LUMENREST_CARD_DB"));
         Recordset deck(c, "SELECT * FROM tblCards");
         QCOMPARE(deck.RecordCount(), 78);
         for (const CardContent& card : cards) {
             deck.setFilter(QStringLiteral("ID=%1").arg(card.id));
-            QVERIFY2(deck.text("Name") == card.name && deck.text("ContrastText") == card.contrastText
-                         && deck.binary("PictureData") == card.pictureData,
+            QVERIFY2(deck.text("Name") == card.name && deck.text("ContrastText") == card.contrastText && deck.binary("PictureData") == card.pictureData,
                      qPrintable(card.name));
         }
         Recordset all(c, "SELECT * FROM tblKeywords");

@@ -81,10 +81,7 @@ struct Editor {
         reader = reader ? reader : std::make_shared<Connection>(dbPath);
         return std::make_unique<Recordset>(reader, sql);
     }
-    QByteArray storedPicture(int id)
-    {
-        return rows(QStringLiteral("SELECT * FROM tblCards WHERE ID=%1").arg(id))->binary("PictureData");
-    }
+    QByteArray storedPicture(int id) { return rows(QStringLiteral("SELECT * FROM tblCards WHERE ID=%1").arg(id))->binary("PictureData"); }
 };
 
 // The bounding box of the pixels that differ from the corner (background) colour.
@@ -121,56 +118,27 @@ private Q_SLOTS:
     {
         threeCards = deckWith(m_templates.path(), {pictureOf(1), pictureOf(2), pictureOf(3)});
         // A png, none, bytes that are no picture, a jpeg.
-        const QByteArray jpeg = fileBytes("c01.jpg");
-        QVERIFY(!jpeg.isEmpty());
-        OpenCardDatabase(m_connection, deckWith(m_templates.filePath("four"), {pictureOf(1), {}, "no picture at all", jpeg}));
+        OpenCardDatabase(m_connection, deckWith(m_templates.filePath("four"), {pictureOf(1), {}, "no picture at all", fileBytes("c01.jpg")}));
     }
 
-    void cleanup()
-    {
-        DeckRecordset.reset();
-        CardConnection.reset();
-    }
+    void cleanup() { DeckRecordset.reset(); CardConnection.reset(); }
 
-    void opensOnTheWholeDeckAndWalksIt()
+    // n bytes in the file are n bytes in the card; storing again on the card keeps only the last.
+    // Nothing is stored, nor shown, without a current card, from a missing file or one that is no
+    // picture, or when the dialog is cancelled. The buttons walk the whole deck.
+    void storesPicturesAndWalksTheDeck()
     {
         Editor e;
         // Nothing is shown yet, though the deck stands on card 1.
         QVERIFY(DeckRecordset->RecordCount() == 3 && e.label() == QStringLiteral("Label1") && !find<PictureBox>(e.w.get(), "Picture1")->hasPicture());
-
-        // Each button, and the card it shows (0: the display stays as it was).
-        const QList<QPair<QString, int>> script{{"N", 2}, {"P", 1}, {"P", 0}, {"N", 1}, {"N", 2}, {"N", 3}, {"N", 0}, {"P", 3}};
-        for (const auto& [button, card] : script) {
-            const QImage before = find<PictureBox>(e.w.get(), "Picture1")->picture();
-            find<QLabel>(e.w.get(), "Label1")->setText(QStringLiteral("-")); // so that every show is seen
-            e.walk(button);
-            QCOMPARE(e.label(), card ? QStringLiteral("Card %1").arg(card) : QStringLiteral("-"));
-            QCOMPARE(find<PictureBox>(e.w.get(), "Picture1")->picture(), card ? QImage::fromData(pictureOf(card)) : before);
-        }
-        QVERIFY(e.fs.dialogs.messages.isEmpty());
-    }
-
-    // n bytes in the file are n bytes in the card; storing again on the card keeps only the last.
-    void storesTheFileBytesExactly()
-    {
-        Editor e;
-        for (const QByteArray& bytes : {fileBytes("m17.jpg"), pictureOf(9)}) {
+        for (const QByteArray& bytes : {fileBytes("m17.jpg"), pictureOf(1)}) {
             e.selectPicture(bytes); // on card 1, before any "Next"
             QVERIFY(e.storedPicture(1) == bytes && find<PictureBox>(e.w.get(), "Picture1")->picture() == QImage::fromData(bytes));
         }
-        QVERIFY(e.fs.dialogs.messages.isEmpty() && e.label() == QStringLiteral("Card 1") && e.storedPicture(2) == pictureOf(2));
-    }
-
-    // Nothing is stored, nor shown, without a current card, from a missing file or one that is no
-    // picture, or when the dialog is cancelled.
-    void storingIsRefused()
-    {
-        Editor e;
+        QVERIFY(e.fs.dialogs.messages.isEmpty() && e.label() == QStringLiteral("Card 1"));
         // Buttons first, the file's bytes (none: no such file), the message (none: cancelled).
-        const std::tuple<const char*, QByteArray, QString> cases[]{{"P", pictureOf(5), "no current card"},
-                                                                   {"NN", {}, "could not be read"},
-                                                                   {"", "just text", "not a picture"},
-                                                                   {"", pictureOf(5), ""}};
+        const std::tuple<const char*, QByteArray, QString> cases[]{
+            {"P", pictureOf(5), "no current card"}, {"NN", {}, "could not be read"}, {"", "just text", "not a picture"}, {"", pictureOf(5), ""}};
         for (const auto& [walk, bytes, message] : cases) {
             e.walk(walk);
             const QString label = e.label();
@@ -181,8 +149,17 @@ private Q_SLOTS:
             QCOMPARE(e.fs.dialogs.messages.size() - messages, message.isEmpty() ? 0 : 1);
             QVERIFY2(e.fs.dialogs.lastText().contains(message) && e.label() == label, qPrintable(e.fs.dialogs.lastText()));
         }
-        for (int id = 1; id <= 3; ++id)
-            QCOMPARE(e.storedPicture(id), pictureOf(id));
+        // From card 2: each button, and the card it shows (0: the display stays as it was).
+        const qsizetype told = e.fs.dialogs.messages.size();
+        const QList<QPair<QString, int>> script{{"P", 1}, {"P", 0}, {"N", 1}, {"N", 2}, {"N", 3}, {"N", 0}, {"P", 3}};
+        for (const auto& [button, card] : script) {
+            const QImage before = find<PictureBox>(e.w.get(), "Picture1")->picture();
+            find<QLabel>(e.w.get(), "Label1")->setText(QStringLiteral("-")); // so that every show is seen
+            e.walk(button);
+            QCOMPARE(e.label(), card ? QStringLiteral("Card %1").arg(card) : QStringLiteral("-"));
+            QCOMPARE(find<PictureBox>(e.w.get(), "Picture1")->picture(), card ? QImage::fromData(pictureOf(card)) : before);
+        }
+        QCOMPARE(e.fs.dialogs.messages.size(), told);
     }
 
     void seedingWritesSevenKeywordsPerCardOnce()
@@ -193,11 +170,9 @@ private Q_SLOTS:
         auto rows = e.rows("SELECT * FROM tblKeywords ORDER BY ID");
         QCOMPARE(rows->RecordCount(), 546);
         for (int r : {1, 7, 8, 546}) { // the first and last of a card's seven, and of the whole table
-            rows->MoveFirst();
-            rows->Move(r - 1);
-            const QString read = QStringLiteral("%1 %2 %3 %4").arg(rows->integer("ID")).arg(rows->integer("CardID"))
-                                     .arg(rows->text("CardName"), rows->text("Keyword"));
-            QCOMPARE(read, QStringLiteral("%1 %2 Card %2 Card %2 %3").arg(r).arg((r - 1) / 7 + 1).arg((r - 1) % 7 + 1));
+            rows->setFilter(QStringLiteral("ID=%1").arg(r));
+            const QString read = QStringLiteral("%1 %2 %3").arg(rows->integer("CardID")).arg(rows->text("CardName"), rows->text("Keyword"));
+            QCOMPARE(read, QStringLiteral("%1 Card %1 Card %1 %2").arg((r - 1) / 7 + 1).arg((r - 1) % 7 + 1));
         }
         // Into a table that holds keywords nothing is written.
         QTest::mouseClick(find<QPushButton>(e.w.get(), "Command4"), Qt::LeftButton);
@@ -213,44 +188,34 @@ private Q_SLOTS:
         QVERIFY(!CardConnection && !DeckRecordset && !find(&w, "cmdSetPicture")->isEnabled() && !find(&w, "Command4")->isEnabled());
     }
 
-    // Null or undecodable bytes, no current row, no such field: an empty box, and the half-turn
-    // of the empty box leaves an empty box that draws nothing.
-    void failedLoadLeavesAnEmptyBox()
-    {
-        const std::tuple<int, QString, bool> cases[]{{3, "PictureData", false}, {1, "PictureData", true}, {1, "Portrait", false}};
-        for (const auto& [card, field, pastTheEnd] : cases) {
-            PictureBox box, reversed;
-            box.setPicture(m_other); // the previous card's pictures must not stay
-            reversed.setPicture(m_other);
-            reversed.resize(50, 80);
-            auto rows = cardRows(card);
-            if (pastTheEnd)
-                rows->MoveNext();
-            QVERIFY(!LoadPictureFromField(&box, *rows, field));
-            ShowHalfTurnOf(&reversed, box);
-            QVERIFY2(!box.hasPicture() && !reversed.hasPicture() && drawnArea(reversed.rendered()).isEmpty(),
-                     qPrintable(QString::number(card) + field));
-        }
-    }
-
     // Two boxes of one size: the turned picture and drawing are the upright ones turned by 180
     // degrees, pixel for pixel, for odd and even margins, pictures larger and smaller than the
-    // box, and high-DPI ratios.
-    void renderedTurnIsPixelExact()
+    // box, and high-DPI ratios. Null or undecodable bytes, no current row, no such field: an empty
+    // box, and the half-turn of the empty box leaves an empty box that draws nothing.
+    void halfTurnIsPixelExact()
     {
-        // box, card (1 png, 4 jpeg), device pixel ratio
-        const std::tuple<QSize, int, qreal> cases[]{{{221, 377}, 1, 1.0}, {{220, 381}, 4, 1.5}, {{111, 190}, 1, 2.0}};
-        for (const auto& [size, card, ratio] : cases) {
+        // box, card (1 png, 3 bytes that are no picture, 4 jpeg), field, past the last row, device pixel ratio
+        const std::tuple<QSize, int, QString, bool, qreal> cases[]{
+            {{221, 377}, 1, "PictureData", false, 1.0}, {{220, 381}, 4, "PictureData", false, 1.5}, {{111, 190}, 1, "PictureData", false, 2.0},
+            {{50, 80}, 3, "PictureData", false, 1.0}, {{50, 80}, 1, "PictureData", true, 1.0}, {{50, 80}, 1, "Portrait", false, 1.0}};
+        for (const auto& [size, card, field, pastTheEnd, ratio] : cases) {
             PictureBox upright, reversed;
             prepare(upright, size);
             prepare(reversed, size);
-            auto rows = cardRows(card);
-            QVERIFY(LoadPictureFromField(&upright, *rows, QStringLiteral("PictureData")));
-            reversed.setPicture(m_other); // the previous card's, turned
+            upright.setPicture(m_other); // the previous card's pictures must not stay
+            reversed.setPicture(m_other);
             HalfTurn(&reversed);
+            auto rows = cardRows(card);
+            if (pastTheEnd)
+                rows->MoveNext();
+            const bool sound = card != 3 && !pastTheEnd && field == "PictureData";
+            QCOMPARE(LoadPictureFromField(&upright, *rows, field), sound);
             ShowHalfTurnOf(&reversed, upright);
-
             const QImage a = upright.rendered(ratio), b = reversed.rendered(ratio);
+            if (!sound) {
+                QVERIFY2(!upright.hasPicture() && !reversed.hasPicture() && drawnArea(b).isEmpty(), qPrintable(QString::number(card) + field));
+                continue;
+            }
             QVERIFY(a.size() == size * ratio && a != b && b == a.mirrored(true, true));
             if (ratio == 1.0) // painting shows exactly the rendering
                 QCOMPARE(reversed.grab().toImage().convertToFormat(b.format()), b);

@@ -5,7 +5,6 @@
 #include "support/TestMain.h"
 
 #include <QComboBox>
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -15,25 +14,22 @@ namespace {
 using Change = std::function<void(QLabel&)>;
 const QString kText = QStringLiteral("Setting goals will help you keep a clear, focussed and dedicated mindset "
                                      "towards fulfilling your aims in life.");
-constexpr int kWidths[] = {60, 150, 400};
 
 struct Picker {
     FakeClock clock;
     std::unique_ptr<UserControl1> control;
-    std::unique_ptr<QSignalSpy> changes;
+    int changes = 0;
     QDate seenInHandler; // Value as the Change handler sees it
 
     explicit Picker(QDate today)
     {
         clock.date = today;
         control = std::make_unique<UserControl1>(clock);
-        changes = std::make_unique<QSignalSpy>(control.get(), &UserControl1::Change);
-        QObject::connect(control.get(), &UserControl1::Change, [this] { seenInHandler = control->Value(); });
+        QObject::connect(control.get(), &UserControl1::Change, [this] { ++changes; seenInHandler = control->Value(); });
     }
     QComboBox* list(const QString& name) const { return control->findChild<QComboBox*>(name); }
 };
 }
-Q_DECLARE_METATYPE(Change)
 
 class TestControls : public QObject {
     Q_OBJECT
@@ -49,105 +45,79 @@ private Q_SLOTS:
             const QDate today = german ? QDate(2101, 3, 4) : QDate(2024, 2, 29);
             Picker p(today);
             QCoreApplication::processEvents();
-            QVERIFY(p.control->Value() == today && p.changes->isEmpty());
+            QVERIFY(p.control->Value() == today && p.changes == 0);
             QComboBox* year = p.list("cboYear");
-            QCOMPARE(year->itemText(0) + '-' + year->itemText(year->count() - 1), german ? "1980-2101" : "1980-2099");
-            QCOMPARE(p.list("cboMonth")->currentText(), german ? QStringLiteral("M\u00e4rz") : QStringLiteral("February"));
+            QCOMPARE(year->itemText(0) + '-' + year->itemText(year->count() - 1) + ' ' + p.list("cboMonth")->currentText(),
+                     german ? QStringLiteral("1980-2101 M\u00e4rz") : QStringLiteral("1980-2099 February"));
             p.control->Enabled(false);
             QVERIFY(!p.control->Enabled() && !p.list("cboDate")->isEnabled() && !p.list("cboYear")->isEnabled());
         }
     }
 
-    void picksAreClampedToTheMonth_data()
-    {
-        // Each step picks an item in one list (a year by its text), then names the date shown.
-        QTest::addColumn<QDate>("start");
-        QTest::addColumn<QString>("steps");
-        QTest::newRow("31, February, 2023, 2024")
-            << QDate(2024, 1, 10) << "cboDate=30 2024-01-31 cboMonth=1 2024-02-29 cboYear=2023 2023-02-28 cboYear=2024 2024-02-28";
-        QTest::newRow("31 December keeps its day, no change raises nothing")
-            << QDate(2023, 12, 31) << "cboYear=2030 2030-12-31 cboDate=30 2030-12-31 cboMonth=11 2030-12-31";
-    }
-
+    // Each step picks an item in one list (a year by its text), then names the date shown.
     void picksAreClampedToTheMonth()
     {
-        QFETCH(QDate, start);
-        QFETCH(QString, steps);
-        Picker p(start);
-        const QStringList words = steps.split(' ');
-        for (int i = 0; i < words.size(); i += 2) {
-            const QStringList pick = words[i].split('=');
-            const QDate after = QDate::fromString(words[i + 1], Qt::ISODate);
-            QComboBox* box = p.list(pick[0]);
-            const int index = pick[0] == "cboYear" ? box->findText(pick[1]) : pick[1].toInt();
-            const qsizetype before = p.changes->count();
-            const bool changes = box->currentIndex() != index;
-            box->setCurrentIndex(index);
-            QCOMPARE(p.control->Value(), after);
-            // One Change per pick that changes a list, raised after the clamp.
-            QCOMPARE(p.changes->count(), before + (changes ? 1 : 0));
-            if (changes)
-                QCOMPARE(p.seenInHandler, after);
+        const std::pair<QDate, QString> cases[]{
+            {QDate(2024, 1, 10), "cboDate=30 2024-01-31 cboMonth=1 2024-02-29 cboYear=2023 2023-02-28 cboYear=2024 2024-02-28"},
+            // 31 December keeps its day; a pick that changes nothing raises nothing.
+            {QDate(2023, 12, 31), "cboYear=2030 2030-12-31 cboDate=30 2030-12-31 cboMonth=11 2030-12-31"}};
+        for (const auto& [start, steps] : cases) {
+            Picker p(start);
+            const QStringList words = steps.split(' ');
+            for (int i = 0; i < words.size(); i += 2) {
+                const QStringList pick = words[i].split('=');
+                const QDate after = QDate::fromString(words[i + 1], Qt::ISODate);
+                QComboBox* box = p.list(pick[0]);
+                const int index = pick[0] == "cboYear" ? box->findText(pick[1]) : pick[1].toInt();
+                const int before = p.changes;
+                const bool moves = box->currentIndex() != index;
+                box->setCurrentIndex(index);
+                QCOMPARE(p.control->Value(), after);
+                // One Change per pick that changes a list, raised after the clamp.
+                QCOMPARE(p.changes, before + (moves ? 1 : 0));
+                if (moves)
+                    QCOMPARE(p.seenInHandler, after);
+            }
         }
     }
 
-    void writingValueSelectsAllThreeAtOnce_data()
-    {
-        QTest::addColumn<QDate>("shown");
-        QTest::addColumn<QDate>("written");
-        QTest::newRow("leap day over 2023") << QDate(2023, 6, 30) << QDate(2024, 2, 29);
-        QTest::newRow("same date again") << QDate(2024, 5, 5) << QDate(2024, 5, 5);
-        QTest::newRow("before the year list") << QDate(2024, 5, 1) << QDate(1975, 6, 15);
-    }
-
+    // The leap day over 2023, the same date again, a date before the year list.
     void writingValueSelectsAllThreeAtOnce()
     {
-        QFETCH(QDate, shown);
-        QFETCH(QDate, written);
-        Picker p(shown);
-        p.control->setValue(written);
-        QVERIFY(p.changes->count() == 1 && p.seenInHandler == written);
-        // Not a date, or a year the goals file cannot hold: nothing changes.
-        p.control->setValue(QDate());
-        p.control->setValue(QDate(10000, 1, 1));
-        QVERIFY(p.control->Value() == written && p.changes->count() == 1);
+        for (const auto& [shown, written] : {std::pair(QDate(2023, 6, 30), QDate(2024, 2, 29)), {QDate(2024, 5, 5), QDate(2024, 5, 5)},
+                                             {QDate(2024, 5, 1), QDate(1975, 6, 15)}}) {
+            Picker p(shown);
+            p.control->setValue(written);
+            QVERIFY(p.changes == 1 && p.seenInHandler == written);
+            // Not a date, or a year the goals file cannot hold: nothing changes.
+            p.control->setValue(QDate());
+            p.control->setValue(QDate(10000, 1, 1));
+            QVERIFY(p.control->Value() == written && p.changes == 1);
+        }
     }
 
-    // Heights are remembered; after anything that moves the text the label must measure
-    // again, as a plain label would.
-    void heightsFollowTheLabel_data()
-    {
-        QTest::addColumn<Change>("change");
-        QTest::newRow("longer text") << Change([](QLabel& l) { l.setText(kText + QLatin1Char(' ') + kText); });
-        QTest::newRow("larger font") << Change([](QLabel& l) {
-            QFont f = l.font();
-            f.setPointSize(f.pointSize() * 2);
-            l.setFont(f);
-        });
-        QTest::newRow("indent") << Change([](QLabel& l) { l.setIndent(40); });
-        QTest::newRow("contents margins") << Change([](QLabel& l) { l.setContentsMargins(30, 20, 30, 20); });
-        QTest::newRow("wrapping off") << Change([](QLabel& l) { l.setWordWrap(false); });
-    }
+    // Heights are remembered; after anything that moves the text (longer text, larger font,
+    // indent, contents margins, wrapping off) the label must measure again, as a plain label would.
     void heightsFollowTheLabel()
     {
-        QFETCH(Change, change);
-        QLabel plain(kText);
-        WrapLabel label(kText);
-        for (QLabel* l : {&plain, static_cast<QLabel*>(&label)})
-            l->setWordWrap(true);
-        const auto heights = [](const QLabel& l) {
-            QList<int> h;
-            for (int width : kWidths)
-                h << l.heightForWidth(width);
-            return h;
-        };
-        const QList<int> before = heights(plain);
-        QCOMPARE(heights(label), before);
-        QCOMPARE(heights(label), before); // remembered
-        change(plain);
-        change(label);
-        QCOMPARE(heights(label), heights(plain));
-        QVERIFY2(heights(plain) != before, "the change must move the text");
+        const auto heights = [](const QLabel& l) { return QList<int>{l.heightForWidth(60), l.heightForWidth(150), l.heightForWidth(400)}; };
+        for (const Change& change : std::initializer_list<Change>{
+                 [](QLabel& l) { l.setText(kText + QLatin1Char(' ') + kText); },
+                 [](QLabel& l) { l.setFont(QFont(l.font().family(), l.font().pointSize() * 2)); },
+                 [](QLabel& l) { l.setIndent(40); }, [](QLabel& l) { l.setContentsMargins(30, 20, 30, 20); },
+                 [](QLabel& l) { l.setWordWrap(false); }}) {
+            QLabel plain(kText);
+            WrapLabel label(kText);
+            for (QLabel* l : {&plain, static_cast<QLabel*>(&label)})
+                l->setWordWrap(true);
+            const QList<int> before = heights(plain);
+            QCOMPARE(heights(label), before);
+            QCOMPARE(heights(label), before); // remembered
+            change(plain);
+            change(label);
+            QCOMPARE(heights(label), heights(plain));
+            QVERIFY2(heights(plain) != before, "the change must move the text");
+        }
     }
 
     // A hidden page is left out only until the window has been painted; then the window

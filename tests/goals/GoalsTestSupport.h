@@ -13,10 +13,8 @@ namespace GoalsTest {
 inline QByteArray line(const QString& name, const QString& start, const QString& end, const QString& desc,
                        bool achieved = false, int percentage = 0)
 {
-    return QStringLiteral("\"%1\",#%2#,#%3#,\"%4\",#%5#,%6\r\n")
-        .arg(name, start, end, desc, achieved ? QStringLiteral("TRUE") : QStringLiteral("FALSE"))
-        .arg(percentage)
-        .toUtf8();
+    const QString flag = achieved ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    return QStringLiteral("\"%1\",#%2#,#%3#,\"%4\",#%5#,%6\r\n").arg(name, start, end, desc, flag).arg(percentage).toUtf8();
 }
 
 inline void writeBytes(const QString& path, const QByteArray& bytes)

@@ -32,42 +32,34 @@ struct Screen {
     // directory of its own below the temporary one ("blocker/..." takes no files).
     explicit Screen(std::optional<QByteArray> bytes, const char* exeDir = nullptr)
     {
-        if (exeDir) {
-            writeBytes(fs.paths.dir.filePath("blocker"), "x");
+        writeBytes(fs.paths.dir.filePath("blocker"), "x");
+        if (exeDir)
             QDir().mkpath(fs.paths.exeDir = fs.paths.dir.filePath(exeDir));
-        }
         if (bytes)
             writeBytes(file(), *bytes);
         w = std::make_unique<GoalsScreen>(fs.services());
         w->show();
-        if (!QTest::qWaitForWindowExposed(w.get()))
+        if (!QTest::qWaitForWindowExposed(w.get())) // and active: a new goal takes the focus
             qFatal("window not shown");
         w->InitGoals();
     }
     QString file() const { return fs.paths.executableDir() + "/goals.txt"; }
     template <class T = QWidget> T* get(const char* name) const { return find<T>(w.get(), name); }
     QTreeWidget* list() const { return get<QTreeWidget>("ListView1"); }
-    QComboBox* combo() const { return get<QComboBox>("Combo3"); }
     const char* textProperty(QWidget* c) const { return qobject_cast<QPlainTextEdit*>(c) ? "plainText" : "text"; }
     QString text(const char* name) const { return get(name)->property(textProperty(get(name))).toString(); }
     void type(const char* name, const QString& text) { get(name)->setProperty(textProperty(get(name)), text); }
-    bool enabled(const char* name) const { return get(name)->isEnabled(); }
     void click(const char* name) { QTest::mouseClick(get(name), Qt::LeftButton); }
     // The two view buttons share one place: only the one in front is seen and clicked.
     QWidget* toggle() const { return get<QStackedWidget>("optGoalsToggle")->currentWidget(); }
-    void clickRow(int r)
-    {
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->topLevelItem(r)).center());
-    }
     void check(int r) { list()->topLevelItem(r)->setCheckState(0, Qt::Checked); }
+    void deleteFirst() { check(0); click("cmdDeleteGoals"); }
     // Each row as "name key column-1".
     QStringList rows() const
     {
         QStringList out;
-        for (int i = 0; i < list()->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* row = list()->topLevelItem(i);
+        for (const QTreeWidgetItem* row : list()->findItems(QString(), Qt::MatchContains)) // every row, in order
             out << row->text(0) + ' ' + row->data(0, Qt::UserRole).toString() + ' ' + row->text(1);
-        }
         return out;
     }
     // What the user was told, every message a stop in the program's name.
@@ -78,12 +70,7 @@ struct Screen {
             out << (m.caption == "Lumenrest" && m.icon == Dialogs::Icon::Critical ? m.text : "not a stop: " + m.text);
         return out;
     }
-    void newGoal(const QString& name, const QString& desc = {})
-    {
-        click("cmdNewGoal");
-        type("txtGoalName", name);
-        type("txtGoalDesc", desc);
-    }
+    void newGoal(const QString& name, const QString& desc = {}) { click("cmdNewGoal"); type("txtGoalName", name); type("txtGoalDesc", desc); }
 };
 }
 
@@ -98,7 +85,7 @@ private Q_SLOTS:
     {
         Screen s({}, "blocker/bin");
         QVERIFY(s.toggle() == s.get("optGoals_1") && !s.get("optGoals_0")->isVisible());
-        QVERIFY(s.rows().isEmpty() && !s.enabled("cmdSaveGoals") && !s.enabled("txtGoalDesc"));
+        QVERIFY(s.rows().isEmpty() && !s.get("cmdSaveGoals")->isEnabled() && !s.get("txtGoalDesc")->isEnabled());
         QCOMPARE(s.text("lblDayCount"), QString()); // today was shown without a Change
 
         s.newGoal("Elsewhere");
@@ -112,11 +99,11 @@ private Q_SLOTS:
     {
         Screen s(kA + kB + kC);
         QCOMPARE(s.rows(), QStringList({"Learn the Major Arcana _0 0", "Court cards _2 2"}));
-        QVERIFY(s.list()->topLevelItem(0)->isSelected() && s.enabled("cmdSaveGoals"));
+        QVERIFY(s.list()->topLevelItem(0)->isSelected() && s.get("cmdSaveGoals")->isEnabled());
         QCOMPARE(s.text("txtGoalDesc") + '|' + s.text("lblDayCount"), QStringLiteral("Ten cards a day|7"));
-        QVERIFY(s.get<UserControl1>("mydtpEndingDate")->Value() == QDate(2024, 3, 7) && s.combo()->currentIndex() == 10);
+        QVERIFY(s.get<UserControl1>("mydtpEndingDate")->Value() == QDate(2024, 3, 7) && s.get<QComboBox>("Combo3")->currentIndex() == 10);
 
-        s.clickRow(1);
+        QTest::mouseClick(s.list()->viewport(), Qt::LeftButton, {}, s.list()->visualItemRect(s.list()->topLevelItem(1)).center());
         QCOMPARE(s.text("txtGoalName") + '|' + s.text("lblDaysRemaining") + '|' + s.text("lblInfo"),
                  QStringLiteral("Court cards|-18|You should have achieved 280%. You have actually achieved 30%"));
         // A picked date changes the day count at once; the timer waits for the next goal shown.
@@ -147,7 +134,7 @@ private Q_SLOTS:
         QVERIFY(s.w->newGoalMode());
 
         s.type("txtGoalName", "Fool");
-        s.combo()->setCurrentIndex(40);
+        s.get<QComboBox>("Combo3")->setCurrentIndex(40);
         s.click("cmdSaveGoals");
         QCOMPARE(s.told().size(), 5);
         QCOMPARE(readBytes(s.file()), kA + line("Fool", "2024-02-29", "2024-03-01", "line\r\nfine", false, 0));
@@ -158,20 +145,16 @@ private Q_SLOTS:
     void deleteReindexesAndTheLastLeavesAnEmptyFile()
     {
         Screen s(kB + kA + kC);
-        s.check(0);
-        s.click("cmdDeleteGoals");
+        s.deleteFirst();
         QCOMPARE(readBytes(s.file()), kB + kC);
         QCOMPARE(s.rows(), QStringList({"Court cards _1 1"}));
-        s.check(0);
-        s.click("cmdDeleteGoals");
+        s.deleteFirst();
         QTest::mouseClick(s.toggle(), Qt::LeftButton); // achieved goals can be deleted too
         QCOMPARE(s.rows(), QStringList({"Cups, Wands _0 0"}));
-        s.check(0);
-        s.click("cmdDeleteGoals");
-        QVERIFY(QFileInfo(s.file()).isFile() && QFileInfo(s.file()).size() == 0);
-        QVERIFY(s.rows().isEmpty() && s.fs.dialogs.messages.isEmpty());
+        s.deleteFirst();
+        QVERIFY(QFileInfo(s.file()).isFile() && QFileInfo(s.file()).size() == 0 && s.rows().isEmpty() && s.fs.dialogs.messages.isEmpty());
         QCOMPARE(s.text("txtGoalName") + s.text("lblDayCount") + s.text("lblInfo"), QString());
-        QVERIFY(!s.enabled("cmdSaveGoals") && !s.get<UserControl1>("mydtpStartingDate")->Enabled());
+        QVERIFY(!s.get("cmdSaveGoals")->isEnabled() && !s.get<UserControl1>("mydtpStartingDate")->Enabled());
     }
 
     void markedGoalsMoveToTheAchievedViewAndStayAchieved()
@@ -196,16 +179,14 @@ private Q_SLOTS:
     {
         const QByteArray damaged = kA + "\"Court cards\",#2024-02-01#,#2024-02-31#,\"\",#FALSE#,0\r\n" + kC;
         Screen s(damaged, "x%2y");
-        QCOMPARE(s.fs.dialogs.messages.size(), 1);
-        const FakeDialogs::Message m = s.fs.dialogs.messages[0];
+        const FakeDialogs::Message m = s.fs.dialogs.messages.value(0);
         const QStringList copies = QDir(s.fs.paths.exeDir).entryList({"goals.txt.*.bak"});
         QCOMPARE(copies.size(), 1);
         QVERIFY2(m.icon == Dialogs::Icon::Exclamation && m.text.contains("line 2") && m.text.contains(copies[0])
-                     && m.text.contains(QDir::toNativeSeparators(s.file()) + '"'),
-                 qPrintable(m.text));
+                     && m.text.contains(QDir::toNativeSeparators(s.file()) + '"'), qPrintable(m.text));
         QCOMPARE(s.rows(), kOnlyA);
         // The next change writes a sound file, with the percentage shown; the copy stays as it was.
-        s.combo()->setCurrentIndex(50);
+        s.get<QComboBox>("Combo3")->setCurrentIndex(50);
         s.click("cmdSaveGoals");
         QCOMPARE(s.fs.dialogs.messages.size(), 1);
         QCOMPARE(readBytes(s.file()), line("Learn the Major Arcana", "2024-02-29", "2024-03-07", "Ten cards a day", false, 50));

@@ -3,7 +3,6 @@
 #include "support/TestMain.h"
 #include "goals/GoalsTestSupport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -16,23 +15,6 @@ namespace {
 QString due(const char* should, int actually)
 {
     return QStringLiteral("You should have achieved %1%. You have actually achieved %2%").arg(should).arg(actually);
-}
-
-QByteArray written()
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    const modGoals::WriteResult r = modGoals::WriteGoals(buffer);
-    if (!r.ok)
-        qFatal("goals not written: %s", qPrintable(r.error));
-    return buffer.data();
-}
-
-modGoals::ReadResult readFrom(QByteArray bytes)
-{
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return modGoals::ReadGoals(buffer);
 }
 } // namespace
 
@@ -80,57 +62,45 @@ private Q_SLOTS:
 
     // Each record's name and description as read; they write back as UTF-8 and CR LF. One text in
     // an 8-bit code page does not change how the other texts read.
-    void handEditedFilesAreAccepted_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("texts");
-        QTest::newRow("lone LF, no line end at the end") << QByteArray("\"a\",#2024-01-01#,#2024-01-02#,\"x\ny\",#FALSE#,5") << QStringList{"a", "x\r\ny"};
-        QTest::newRow("Windows-1252") << QByteArray("\"Caf\xe9 \x80\",#2024-01-01#,#2024-01-02#,\"\x93q\x94\",#FALSE#,5\r\n")
-                                      << QStringList{"Caf\u00e9 \u20ac", "\u201cq\u201d"};
-        const QByteArray utf8 = line("caf\u00e9", "2024-01-01", "2024-01-02", "", false, 5);
-        QTest::newRow("each text on its own") << utf8 + "\"b\",#2024-01-01#,#2024-01-02#,\"\xe9\",#FALSE#,5\r\n" + utf8
-                                              << QStringList{"caf\u00e9", "", "b", "\u00e9", "caf\u00e9", ""};
-    }
-
     void handEditedFilesAreAccepted()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, texts);
-        QList<Goal> goals;
-        QByteArray lines;
-        for (int i = 0; i < texts.size(); i += 2) {
-            goals << Goal{texts[i], QDate(2024, 1, 1), QDate(2024, 1, 2), texts[i + 1], false, 5};
-            lines += line(texts[i], "2024-01-01", "2024-01-02", texts[i + 1], false, 5);
+        const QByteArray utf8 = line("caf\u00e9", "2024-01-01", "2024-01-02", "", false, 5);
+        const std::pair<QByteArray, QStringList> cases[]{
+            {"\"a\",#2024-01-01#,#2024-01-02#,\"x\ny\",#FALSE#,5", {"a", "x\r\ny"}}, // lone LF, no line end at the end
+            {"\"Caf\xe9 \x80\",#2024-01-01#,#2024-01-02#,\"\x93q\x94\",#FALSE#,5\r\n", {"Caf\u00e9 \u20ac", "\u201cq\u201d"}}, // Windows-1252
+            {utf8 + "\"b\",#2024-01-01#,#2024-01-02#,\"\xe9\",#FALSE#,5\r\n" + utf8, {"caf\u00e9", "", "b", "\u00e9", "caf\u00e9", ""}}};
+        for (const auto& [bytes, texts] : cases) {
+            QList<Goal> goals;
+            QByteArray lines;
+            for (int i = 0; i < texts.size(); i += 2) {
+                goals << Goal{texts[i], QDate(2024, 1, 1), QDate(2024, 1, 2), texts[i + 1], false, 5};
+                lines += line(texts[i], "2024-01-01", "2024-01-02", texts[i + 1], false, 5);
+            }
+            writeBytes(path(), bytes);
+            QCOMPARE(modGoals::ReadGoals(path()).status, Status::Ok);
+            QCOMPARE(Goals, goals);
+            QVERIFY(modGoals::WriteGoals(path()).ok);
+            QCOMPARE(readBytes(path()), lines);
         }
-        QCOMPARE(readFrom(bytes).status, Status::Ok);
-        QCOMPARE(Goals, goals);
-        QCOMPARE(written(), lines);
     }
 
-    void malformedFileKeepsTheGoalsBeforeTheFault_data()
+    // The goals before the faulty line are kept; the fault names its line and what is wrong.
+    void malformedFileKeepsTheGoalsBeforeTheFault()
     {
         const QByteArray good = line("one", "2024-01-01", "2024-01-08", "a\r\nb") + line("two", "2024-02-01", "2024-02-08", "");
         const QByteArray start = good + "\"three\",#2024-01-01#,#2024-01-02#,\"\",";
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("kept");
-        QTest::addColumn<int>("faultLine");
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("cut inside a text") << good + "\"thr" << 2 << 4 << "the goal name is not enclosed";
-        QTest::newRow("no such day") << "\"x\",#2023-02-29#,#2024-01-02#,\"\",#FALSE#,0\r\n" + good << 0 << 1
-                                     << "the starting date is not a date";
-        QTest::newRow("percentage 101") << start + "#FALSE#,101\r\n" << 2 << 4 << "the achieved percentage";
-        QTest::newRow("stray text after a record") << start + "#FALSE#,0,junk\r\n" << 2 << 4 << "the line goes on";
-    }
-
-    void malformedFileKeepsTheGoalsBeforeTheFault()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, fault);
-        const modGoals::ReadResult r = readFrom(bytes);
-        QCOMPARE(r.status, Status::Malformed);
-        QTEST(int(Goals.size()), "kept");
-        QTEST(r.faultLine, "faultLine");
-        QVERIFY2(r.fault.startsWith(fault), qPrintable(r.fault));
+        // bytes, goals kept, the faulty line, the fault
+        const std::tuple<QByteArray, int, int, QString> cases[]{
+            {good + "\"thr", 2, 4, "the goal name is not enclosed"}, // cut inside a text
+            {"\"x\",#2023-02-29#,#2024-01-02#,\"\",#FALSE#,0\r\n" + good, 0, 1, "the starting date is not a date"},
+            {start + "#FALSE#,101\r\n", 2, 4, "the achieved percentage"},
+            {start + "#FALSE#,0,junk\r\n", 2, 4, "the line goes on"}}; // stray text after a record
+        for (const auto& [bytes, kept, faultLine, fault] : cases) {
+            writeBytes(path(), bytes);
+            const modGoals::ReadResult r = modGoals::ReadGoals(path());
+            QVERIFY2(r.status == Status::Malformed && Goals.size() == kept && r.faultLine == faultLine && r.fault.startsWith(fault),
+                     qPrintable(QStringLiteral("%1 goals, line %2: %3").arg(Goals.size()).arg(r.faultLine).arg(r.fault)));
+        }
     }
 
     void faultyFileIsCopiedNeverOverwritten()
@@ -150,36 +120,25 @@ private Q_SLOTS:
         QVERIFY(readBytes(path("goals.txt.2026-12-06-083000-2.bak")) == faulty + "more" && readBytes(copy) == faulty);
     }
 
-    void timerMessages_data()
-    {
-        QTest::addColumn<int>("totalDays");
-        QTest::addColumn<int>("elapsedDays");
-        QTest::addColumn<bool>("goalListed");
-        QTest::addColumn<QString>("daysRemaining");
-        QTest::addColumn<QString>("info");
-        QTest::newRow("last day") << 7 << 7 << true << "0" << due("100", 20);
-        QTest::newRow("0.125 rounds up") << 800 << 1 << true << "799" << due("0.13", 20);
-        QTest::newRow("starts tomorrow") << 7 << -1 << true << "" << "Your goal starting date has been set for the future";
-        QTest::newRow("ends before it starts") << -3 << 2 << true << "" << "";
-        QTest::newRow("no goal listed") << 7 << 1 << false << "" << due("14.29", 20);
-        // Past 32,767 days 16-bit day counts would overflow; no exponent in big figures.
-        QTest::newRow("one day, long past") << 1 << 43000 << true << "-42999" << due("4300000", 20);
-    }
-
+    // Past 32,767 days 16-bit day counts would overflow; no exponent in big figures. The decimal
+    // point follows the region.
     void timerMessages()
     {
-        QFETCH(int, totalDays);
-        QFETCH(int, elapsedDays);
-        QFETCH(bool, goalListed);
-        QFETCH(QString, info);
+        // days in the goal, days gone, a goal listed, days remaining, info
+        const std::tuple<int, int, bool, QString, QString> cases[]{
+            {7, 7, true, "0", due("100", 20)},       // last day
+            {800, 1, true, "799", due("0.13", 20)}, // 0.125 rounds up
+            {7, -1, true, "", "Your goal starting date has been set for the future"},
+            {-3, 2, true, "", ""}, // ends before it starts
+            {7, 1, false, "", due("14.29", 20)}, // no goal listed
+            {1, 43000, true, "-42999", due("4300000", 20)}};
         const QDate start(1980, 1, 1);
-        for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany)}) {
-            const auto r = GoalTimer::Compute(start, start.addDays(totalDays), start.addDays(elapsedDays),
-                                              goalListed, 20, locale);
-            QTEST(r.daysRemaining, "daysRemaining");
-            // The decimal point follows the region.
-            QCOMPARE(r.info, locale == QLocale::c() ? info : QString(info).replace(QRegularExpression("(\\d)\\.(\\d)"), "\\1,\\2"));
-        }
+        for (const auto& [total, gone, listed, remaining, info] : cases)
+            for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany)}) {
+                const auto r = GoalTimer::Compute(start, start.addDays(total), start.addDays(gone), listed, 20, locale);
+                const QString shown = locale == QLocale::c() ? info : QString(info).replace(QRegularExpression("(\\d)\\.(\\d)"), "\\1,\\2");
+                QCOMPARE(r.daysRemaining + '|' + r.info, remaining + '|' + shown);
+            }
     }
 };
 

@@ -14,15 +14,12 @@
 
 #include <filesystem>
 
-namespace {
-const QString kAppId = QStringLiteral("com.vellacourt.Lumenrest");
-}
-
 class TestInstall : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_tmp;
     QString m_prefix;
+    const QString kAppId = QStringLiteral("com.vellacourt.Lumenrest");
 
     QString installed(const QString& relative) const { return m_prefix + '/' + relative; }
 
@@ -37,19 +34,15 @@ private Q_SLOTS:
         QVERIFY(install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0);
     }
 
-    void filesAreInPlace()
+    void filesAndLauncherAreInPlace()
     {
         for (const QString& path : QStringList{"lib/lumenrest/Lumenrest", "lib/lumenrest/learn.dll", "share/applications/" + kAppId + ".desktop",
-                                    "share/metainfo/" + kAppId + ".metainfo.xml", "share/man/man1/lumenrest.1.gz",
-                                    "share/doc/lumenrest/copyright", "share/doc/lumenrest/changelog.gz"}) {
+                                               "share/metainfo/" + kAppId + ".metainfo.xml", "share/man/man1/lumenrest.1.gz",
+                                               "share/doc/lumenrest/copyright", "share/doc/lumenrest/changelog.gz"}) {
             const QFileInfo info(installed(path));
             QVERIFY2(info.isFile() && !info.isSymLink() && info.size() > 0, qPrintable(path));
             QCOMPARE(info.isExecutable(), path.endsWith("/Lumenrest"));
         }
-    }
-
-    void launcherIsRelativeLinkToProgram()
-    {
         const std::filesystem::path link(QFile::encodeName(installed("bin/lumenrest")).toStdString());
         // Relative, so that the tree works wherever it is unpacked.
         QVERIFY(std::filesystem::is_symlink(link) && std::filesystem::read_symlink(link).is_relative());
@@ -67,12 +60,10 @@ private Q_SLOTS:
         reader.setScaledSize(QSize(256, 256));
         const QImage svg = reader.read();
         QVERIFY2(!svg.isNull(), qPrintable(reader.errorString()));
-        const QImage drawn = ProgramIcon::image(256);
         // Outside the card, its gold edge, the star's centre; two renderers may differ by a shade.
         for (QPoint at : {QPoint(2, 2), QPoint(128, 10), QPoint(128, 128)}) {
-            const QColor a = svg.pixelColor(at), b = drawn.pixelColor(at);
-            const int diff = qMax(qMax(qAbs(a.red() - b.red()), qAbs(a.green() - b.green())),
-                                  qMax(qAbs(a.blue() - b.blue()), qAbs(a.alpha() - b.alpha())));
+            const QColor a = svg.pixelColor(at), b = ProgramIcon::image(256).pixelColor(at);
+            const int diff = std::max({qAbs(a.red() - b.red()), qAbs(a.green() - b.green()), qAbs(a.blue() - b.blue()), qAbs(a.alpha() - b.alpha())});
             QVERIFY2(diff <= 4, qPrintable(a.name(QColor::HexArgb) + " against " + b.name(QColor::HexArgb)));
         }
     }
@@ -89,10 +80,9 @@ private Q_SLOTS:
 
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("HOME", m_tmp.filePath("home"));
-        env.insert("XDG_CONFIG_HOME", config);
-        env.insert("XDG_DATA_HOME", m_tmp.filePath("data"));
+        for (const auto& [name, value] : {std::pair<QString, QString>("QT_QPA_PLATFORM", "offscreen"), {"HOME", m_tmp.filePath("home")},
+                                          {"XDG_CONFIG_HOME", config}, {"XDG_DATA_HOME", m_tmp.filePath("data")}})
+            env.insert(name, value);
         program.setProcessEnvironment(env);
         program.setProcessChannelMode(QProcess::ForwardedChannels);
         program.start(installed("bin/lumenrest"), {});
