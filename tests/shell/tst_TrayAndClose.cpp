@@ -60,9 +60,9 @@ private Q_SLOTS:
         f.fakes.tray.available = runAtSysTray != "no tray";
         f.fakes.paths.args = args.split(' ');
         frmMain& w = f.load();
-        QCOMPARE(w.isVisible(), !inTray);
-        QCOMPARE(bool(w.windowState() & Qt::WindowMinimized), inTray);
-        QVERIFY(f.fakes.tray.adds == int(inTray) && f.fakes.tray.shown == inTray);
+        QCOMPARE(QStringLiteral("visible %1, minimized %2, tray icons %3, shown %4").arg(w.isVisible())
+                     .arg(bool(w.windowState() & Qt::WindowMinimized)).arg(f.fakes.tray.adds).arg(f.fakes.tray.shown),
+                 QStringLiteral("visible %1, minimized %2, tray icons %2, shown %2").arg(!inTray).arg(inTray));
         if (inTray) // the window's own icon
             QCOMPARE(f.fakes.tray.icon.cacheKey(), w.windowIcon().cacheKey());
     }
@@ -121,13 +121,12 @@ private Q_SLOTS:
         QFETCH(bool, quitOnLastWindow);
         ShellFixture f;
         frmMain& w = way == "tray exit" ? f.startInTray() : f.load();
-        QCOMPARE(w.isVisible(), way != "tray exit");
         ReminderWatch watch;
         // Whether or not Qt quits by itself when the last window goes, the reminder ends the program.
         QApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
         QObject scope; // its timers go with it
         QString afterClose;
-        bool reminderKeptItRunning = false;
+        int remindersLater = 0;
         QTimer::singleShot(0, &scope, [&] {
             if (way == "exit button")
                 QTest::mouseClick(find(&w, "cmdNav_1"), Qt::LeftButton);
@@ -142,14 +141,13 @@ private Q_SLOTS:
                              .arg(watch.shown).arg(ShellFixture::visibleWindows());
         });
         QTimer::singleShot(100, &scope, [&] {
-            const auto nags = ShellFixture::reminders();
-            reminderKeptItRunning = nags.size() == 1;
-            for (frmNagScreen* nag : nags) {
+            for (frmNagScreen* nag : ShellFixture::reminders()) {
+                ++remindersLater;
                 if (way == "close box") // the reminder's close box too; else its "Exit"
                     nag->windowHandle()->close();
                 else
-                    for (int i = 0; i < 3; ++i)
-                        if (auto* exit = find<QPushButton>(nag, QStringLiteral("cmdExit_%1").arg(i)); exit->isVisible())
+                    for (auto* exit : nag->findChildren<QPushButton*>(QRegularExpression("^cmdExit_\\d$")))
+                        if (exit->isVisible())
                             QTest::mouseClick(exit, Qt::LeftButton);
             }
         });
@@ -158,8 +156,9 @@ private Q_SLOTS:
         QApplication::setQuitOnLastWindowClosed(true);
         // Closing everything closes the reminder it brought up, too.
         const bool unloadAll = way == "UnloadAllForms";
-        QCOMPARE(afterClose, QStringLiteral("window 0, tray icon 0, removed 1, reminders 1, on screen %1").arg(!unloadAll));
-        QCOMPARE(reminderKeptItRunning, !unloadAll);
+        // Still up a moment later, unless everything was closed.
+        QCOMPARE(afterClose + QStringLiteral(", later %1").arg(remindersLater),
+                 QStringLiteral("window 0, tray icon 0, removed 1, reminders 1, on screen %1, later %1").arg(!unloadAll));
         QCOMPARE(code, 0); // ended by the reminder, not by the safety net
         QVERIFY(watch.shown == 1 && ShellFixture::visibleWindows() == 0); // closing the reminder brings up no other
     }
@@ -174,8 +173,8 @@ private Q_SLOTS:
         QVERIFY(!f.create().Form_Load());
         QVERIFY(messageFirst && f.fakes.dialogs.messages.size() == 1);
         const auto& m = f.fakes.dialogs.messages.first();
-        QCOMPARE(m.text + '|' + m.caption, QStringLiteral("Required files missing. Please reinstall Lumenrest|ERROR !"));
-        QCOMPARE(m.icon, Dialogs::Icon::Critical);
+        QCOMPARE(m.text + '|' + m.caption + (m.icon == Dialogs::Icon::Critical ? "|critical" : ""),
+                 QStringLiteral("Required files missing. Please reinstall Lumenrest|ERROR !|critical"));
         // The reminder came up in the ordinary close and was closed with everything else.
         QVERIFY(watch.shown == 1 && ShellFixture::visibleWindows() == 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
