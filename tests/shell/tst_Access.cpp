@@ -21,14 +21,12 @@ class TestAccess : public QObject {
             QAccessible::PushButton, QAccessible::CheckBox,  QAccessible::RadioButton, QAccessible::EditableText,
             QAccessible::ComboBox,   QAccessible::List,      QAccessible::Tree,        QAccessible::Table,
             QAccessible::Link,       QAccessible::PageTab,   QAccessible::SpinBox,     QAccessible::Graphic};
-        QStringList found;
         if (!iface || iface->state().invisible)
-            return found;
+            return {};
+        QStringList found;
         const bool control = iface->state().focusable || controls.contains(iface->role());
-        if (control && iface->text(QAccessible::Name).trimmed().isEmpty()) {
-            const QObject* o = iface->object();
+        if (const QObject* o = iface->object(); control && iface->text(QAccessible::Name).trimmed().isEmpty())
             found << QStringLiteral("%1 (role %2)").arg(o ? o->objectName() : QStringLiteral("?")).arg(iface->role());
-        }
         for (int i = 0; i < iface->childCount(); ++i)
             found << unnamed(iface->child(i));
         return found;
@@ -37,12 +35,9 @@ class TestAccess : public QObject {
     static QString tabStops(QWidget* window)
     {
         QStringList names;
-        QWidget* w = window;
-        do {
-            w = w->nextInFocusChain();
+        for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
             if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
                 names << w->objectName();
-        } while (w != window);
         return names.join(' ');
     }
     static QWidget* openMemorize(frmMain& w)
@@ -51,7 +46,6 @@ class TestAccess : public QObject {
         QTest::mouseClick(find(&w, "cmdSetOption"), Qt::LeftButton);
         return find(&w, "tabMemorize");
     }
-    static int cardPosition(frmMain& w) { return only<MemorizeView>(&w).cardPosition(); }
     // The test's option or boxes that are ticked, as their indexes: "0 9 10".
     static QString ticked(const auto& buttons)
     {
@@ -111,10 +105,10 @@ private Q_SLOTS:
         QCOMPARE(name(find(v, "picCardMemorizeReversed")), QStringLiteral("Card 3, upside down"));
         QTest::keyClick(find(v, "cmdNext"), Qt::Key_Left);
         QTest::keyClick(find(v, "txtKeywords"), Qt::Key_Left); // the text box keeps the arrow
-        QCOMPARE(cardPosition(w), 2);
+        QCOMPARE(only<MemorizeView>(&w).cardPosition(), 2);
         QTest::keyClick(find(v, "picCardMemorize"), Qt::Key_Left);
         QTest::keyClick(find(v, "picCardMemorize"), Qt::Key_Left); // on card 1: disables itself, as a click does
-        QVERIFY(cardPosition(w) == 1 && !find(v, "cmdPrevious")->isEnabled());
+        QVERIFY(only<MemorizeView>(&w).cardPosition() == 1 && !find(v, "cmdPrevious")->isEnabled());
 
         for (ClickLabel* link : {find<ClickLabel>(&w, "Label6"), find<ClickLabel>(&w, "Label3")}) {
             QAccessibleInterface* iface = of(link);
@@ -142,7 +136,6 @@ private Q_SLOTS:
         QTest::newRow("keywords, twice: off again") << 1 << 0 << "22" << "" << 0;
         QTest::newRow("keywords, advanced 0, a, j") << 1 << 2 << "0aj" << "9 10 19" << 0;
         QTest::newRow("keywords, beginner fourth undone") << 1 << 0 << "1234" << "0 1 2" << 1;
-        QTest::newRow("keywords, intermediate five") << 1 << 1 << "12345" << "0 1 2 3 4" << 0;
     }
     void answerKeys()
     {
