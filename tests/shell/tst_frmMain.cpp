@@ -44,46 +44,44 @@ private Q_SLOTS:
         Fixture f(m_deck.path());
         frmMain& w = f.load();
         const std::pair<const char*, QString> expected[] = {
-            {"frmMain", "Lumenrest v1.0"}, {"GoalsScreen", " My Personal Goal "}, {"tabSettings", "     Settings       "},
-            {"tabMemorize", "  Memorize Cards  "}, {"tabTest", "      Take Test     "},
-            {"tabResults", "       Results        "}, {"mnuFile", "&File"}, {"mnuTabGoals", "&My Personal Goals"},
-            {"mnuTabSettings", "Setings"}, {"mnuExit1", "&Exit"}, {"mnuHelp", "&Help"}, {"mnuOnline", "&Online Help"},
-            {"mnuVisit", "&Visit Us Online"}, {"mnuUpdate", "Check for Software &Update"},
-            {"mnuAbout", "&About Software"}, {"mnuDonate", "Donate"}, {"mnuShow", "Show"}, {"mnuExit", "Exit"},
-            {"Label6", "The Most Popular Online Mystic Discussion Forum. Best Resource For Everything Mystic. Visit "
-                           + modHelp::SiteAddress() + " Now"},
-            {"Frame5", "Co-Brand"},
+            {"frmMain", "Lumenrest v1.0"}, {"GoalsScreen", " My Personal Goal "},
+            {"tabSettings", "     Settings       "}, {"tabMemorize", "  Memorize Cards  "},
+            {"tabTest", "      Take Test     "}, {"tabResults", "       Results        "}, {"mnuFile", "&File"},
+            {"mnuTabGoals", "&My Personal Goals"}, {"mnuTabSettings", "Setings"}, {"mnuExit1", "&Exit"},
+            {"mnuHelp", "&Help"}, {"mnuOnline", "&Online Help"}, {"mnuVisit", "&Visit Us Online"},
+            {"mnuUpdate", "Check for Software &Update"}, {"mnuAbout", "&About Software"}, {"mnuDonate", "Donate"},
+            {"mnuShow", "Show"}, {"mnuExit", "Exit"},
+            {"Label6", "The Most Popular Online Mystic Discussion Forum. Best Resource For Everything Mystic. "
+                "Visit " + modHelp::SiteAddress() + " Now"}, {"Frame5", "Co-Brand"},
             {"Label2", "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
-                       "site's name &  link here."},
-            {"Label3", "Click Here for more info on Co-branding."}, {"cmdNav_1", "Exit"}, {"cmdReset", "Donate"},
-            {"Frame4", "Select Objectives"}, {"chkMajor", "Major Arcana"}, {"chkMinor", "Minor Arcana"},
-            {"chkGroup_0", "Cups"}, {"chkGroup_1", "Wands"}, {"chkGroup_2", "Pentacles"}, {"chkGroup_3", "Swords"},
-            {"chkReversed", "Reversed"},
+                "site's name &  link here."}, {"Label3", "Click Here for more info on Co-branding."},
+            {"cmdNav_1", "Exit"}, {"cmdReset", "Donate"}, {"Frame4", "Select Objectives"}, {"chkMajor", "Major Arcana"},
+            {"chkMinor", "Minor Arcana"}, {"chkGroup_0", "Cups"}, {"chkGroup_1", "Wands"}, {"chkGroup_2", "Pentacles"},
+            {"chkGroup_3", "Swords"}, {"chkReversed", "Reversed"},
             {"Label18", "Here you can select the cards you want to practice / memorize. You can change these whenever "
-                        "you want or when you have cleared one objective."},
+                "you want or when you have cleared one objective."},
             {"Label21", "Since the keywords for both upright & reversed are the same, during keyword test, reversed or "
-                        "upright will not be taken into account. Also during the memorizing process everything - "
-                        "upright, reversed & keywords - are shown in one screen."},
-            {"cmdSetOption", "Memorize Meaning / Keywords"}, {"cmdStartTest2", "Test Me"},
-            {"cmdSaveSettings", "Save Current Settings As Default"}, {"Frame2", "Test Type"},
-            {"optTestType_0", "Description"}, {"optTestType_1", "Keywords"}, {"Frame1", "Test Level"},
-            {"optDifficulty_0", "Beginner"}, {"optDifficulty_1", "Intermediate"}, {"optDifficulty_2", "Advanced"},
-            {"fraSystemTray", "Run on Windows Start-Up"}, {"optRun", "Run at start-up"},
-            {"optDontRun", "Don't run at start-up"}, {"chkSysTray", "Start at system tray"},
-            {"lblCardNameMemorize", "Card Name"}, {"Label9", "Card Meaning :"}, {"Label17", "Reverse Meaning"},
-            {"Label8", "Keywords (same for both)"}, {"cmdNext", "Next >>"}, {"cmdPrevious", "<< Previous"},
-            {"cmdStartTest", "Test Me"}, {"lblMaxKeyword", "You must choose 3 keywords"},
-            {"cmdNextQuestion", "Next Question"}, {"Command5", "Save Current Result"}, {"ListView1", "Goals"},
-            {"optGoals_0", "View Current Goals"}, {"optGoals_1", "View Achieved Goals"},
-            {"cmdNewGoal", "Set New Goals"}, {"cmdSaveGoals", "Save / Update Goal"},
-            {"cmdDeleteGoals", "Delete Selected Goals"}, {"cmdMarkAchived", "Mark Selected Goals As Achieved"},
-            {"Frame3", "Goal Timer"}, {"lblPercentageCaption", "Select  Achieved Percentage Of Goal"},
+                "upright will not be taken into account. Also during the memorizing process everything - upright, "
+                "reversed & keywords - are shown in one screen."}, {"cmdSetOption", "Memorize Meaning / Keywords"},
+            {"cmdStartTest2", "Test Me"}, {"cmdSaveSettings", "Save Current Settings As Default"},
+            {"Frame2", "Test Type"}, {"optTestType_0", "Description"}, {"optTestType_1", "Keywords"},
+            {"Frame1", "Test Level"}, {"optDifficulty_0", "Beginner"}, {"optDifficulty_1", "Intermediate"},
+            {"optDifficulty_2", "Advanced"}, {"fraSystemTray", "Run on Windows Start-Up"},
+            {"optRun", "Run at start-up"}, {"optDontRun", "Don't run at start-up"},
+            {"chkSysTray", "Start at system tray"}, {"lblCardNameMemorize", "Card Name"}, {"Label9", "Card Meaning :"},
+            {"Label17", "Reverse Meaning"}, {"Label8", "Keywords (same for both)"}, {"cmdNext", "Next >>"},
+            {"cmdPrevious", "<< Previous"}, {"cmdStartTest", "Test Me"},
+            {"lblMaxKeyword", "You must choose 3 keywords"}, {"cmdNextQuestion", "Next Question"},
+            {"Command5", "Save Current Result"}, {"ListView1", "Goals"}, {"optGoals_0", "View Current Goals"},
+            {"optGoals_1", "View Achieved Goals"}, {"cmdNewGoal", "Set New Goals"},
+            {"cmdSaveGoals", "Save / Update Goal"}, {"cmdDeleteGoals", "Delete Selected Goals"},
+            {"cmdMarkAchived", "Mark Selected Goals As Achieved"}, {"Frame3", "Goal Timer"},
+            {"lblPercentageCaption", "Select  Achieved Percentage Of Goal"},
             {"lblDayCountCaption", "Total Day(s) To Achieve Goal"},
             {"lblDaysRemainingCaption", "Day(s) Remaining To Achieve Goal"},
             {"Label10", "It is important to set goals and targets to be able to see and measure your achievements. "
-                        "This seemingly small task will yield tremendous results, when taken seriously. Setting goals "
-                        "will help you keep a clear, focussed and dedicated mindset towards fulfilling your aims in "
-                        "life. "}};
+                "This seemingly small task will yield tremendous results, when taken seriously. Setting goals will "
+                "help you keep a clear, focussed and dedicated mindset towards fulfilling your aims in life. "}};
         for (const auto& [name, caption] : expected) {
             QObject* o = QLatin1String(name) == QLatin1String("frmMain") ? &w : find<QObject>(&w, name);
             // A window shows its title, a tab page its tab's text, a tree its header; buttons, labels
