@@ -88,8 +88,8 @@ private Q_SLOTS:
     }
 
     // On the Memorize tab: Tab follows the reading order, the pictures say which card and which
-    // way up, the arrows walk the cards outside the text boxes, and the click labels are links a
-    // screen reader can press.
+    // way up, the arrows walk the cards outside the text boxes, the click labels are links a
+    // screen reader can press, and the pictures open a large view.
     void memorizeTab()
     {
         MainWindowFixture f;
@@ -120,6 +120,24 @@ private Q_SLOTS:
             QTest::keyClick(link, Qt::Key_Space);
             QCOMPARE(f.fakes.browser.opened.size(), 3);
         }
+        // A double-click or a key on a picture opens the card large, the way up it was shown.
+        for (const bool reversed : {false, true}) {
+            if (reversed)
+                QTest::keyClick(find(v, "picCardMemorizeReversed"), Qt::Key_Z);
+            else
+                QTest::mouseDClick(find(v, "picCardMemorize"), Qt::LeftButton);
+            QPointer<CardPictureViewer> view = w.findChild<CardPictureViewer*>();
+            QVERIFY(view && view->isVisible() && view->windowTitle() == "Card 1");
+            // The test picture is red at the top left and blue at the bottom right, 40 x 60:
+            // shown at twice its size, never more.
+            QCOMPARE(view->shownImage().size(), QSize(80, 120));
+            QCOMPARE(view->shownImage().pixelColor(2, 2), reversed ? QColor(Qt::blue) : QColor(Qt::red));
+            QTest::keyClick(view, Qt::Key_Escape);
+            QTRY_VERIFY(!view);
+        }
+        // Scaled down to the screen, or up to twice the picture's size at most.
+        QCOMPARE(CardPictureViewer::fittedSize({400, 640}, {1280, 500}), QSize(312, 500));
+        QCOMPARE(CardPictureViewer::fittedSize({400, 640}, {4000, 3000}), QSize(800, 1280));
     }
 
     // Keys count among the options or boxes shown; a key picks an option or toggles a box, the
@@ -157,30 +175,6 @@ private Q_SLOTS:
         const Qt::Key next = std::array{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}[(level + type) % 3];
         QTest::keyClick(next == Qt::Key_Enter && type ? static_cast<QWidget*>(s.chkKeywords[0]) : s.picResult, next);
         QCOMPARE(f.fields().QuestionNo, stands ? 2 : 1);
-    }
-
-    void largeViewShowsTheCardAsClicked()
-    {
-        MainWindowFixture f;
-        frmMain& w = f.load();
-        QWidget* v = openMemorize(w);
-        for (const bool reversed : {false, true}) {
-            if (reversed)
-                QTest::keyClick(find(v, "picCardMemorizeReversed"), Qt::Key_Z);
-            else
-                QTest::mouseDClick(find(v, "picCardMemorize"), Qt::LeftButton);
-            QPointer<CardPictureViewer> view = w.findChild<CardPictureViewer*>();
-            QVERIFY(view && view->isVisible() && view->windowTitle() == "Card 1");
-            // The test picture is red at the top left and blue at the bottom right, 40 x 60:
-            // shown at twice its size, never more.
-            QCOMPARE(view->shownImage().size(), QSize(80, 120));
-            QCOMPARE(view->shownImage().pixelColor(2, 2), reversed ? QColor(Qt::blue) : QColor(Qt::red));
-            QTest::keyClick(view, Qt::Key_Escape);
-            QTRY_VERIFY(!view);
-        }
-        // Scaled down to the screen, or up to twice the picture's size at most.
-        QCOMPARE(CardPictureViewer::fittedSize({400, 640}, {1280, 500}), QSize(312, 500));
-        QCOMPARE(CardPictureViewer::fittedSize({400, 640}, {4000, 3000}), QSize(800, 1280));
     }
 };
 
