@@ -40,12 +40,6 @@ class TestAccess : public QObject {
                 names << w->objectName();
         return names.join(' ');
     }
-    static QWidget* openMemorize(frmMain& w)
-    {
-        find<QTabWidget>(&w, "SSTab1")->setCurrentIndex(frmMain::TabSettings);
-        QTest::mouseClick(find(&w, "cmdSetOption"), Qt::LeftButton);
-        return find(&w, "tabMemorize");
-    }
     // The test's option or boxes that are ticked, as their indexes: "0 9 10".
     static QString ticked(const auto& buttons)
     {
@@ -69,16 +63,16 @@ private Q_SLOTS:
                 missing << QLatin1String(where) + QStringLiteral(": ") + m;
         };
         walk("goals", &w);
-        openMemorize(w);
-        walk("memorize", &w);
-        find<QTabWidget>(&w, "SSTab1")->setCurrentIndex(frmMain::TabSettings);
+        f.tabs()->setCurrentIndex(frmMain::TabSettings);
         walk("settings", &w);
+        f.click("cmdSetOption");
+        walk("memorize", &w);
         f.start();
         walk("keyword question", &w);
         find<QRadioButton>(&w, "optTestType_0")->setChecked(true);
         f.start();
         walk("description question", &w);
-        while (find<QTabWidget>(&w, "SSTab1")->currentIndex() == frmMain::TabTest)
+        while (f.tabs()->currentIndex() == frmMain::TabTest)
             f.answer();
         walk("results", &w);
         frmAbout about(&w);
@@ -94,7 +88,9 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         frmMain& w = f.load();
-        QWidget* v = openMemorize(w);
+        f.tabs()->setCurrentIndex(frmMain::TabSettings);
+        f.click("cmdSetOption");
+        QWidget* v = f.get("tabMemorize");
         QCOMPARE(tabStops(&w), QStringLiteral("Label6 SSTab1 qt_tabwidget_tabbar picCardMemorize picCardMemorizeReversed "
                                               "txtNormalMeaning txtReverseMeaning txtKeywords cmdPrevious cmdNext "
                                               "cmdStartTest Label3 cmdReset cmdNav_1"));

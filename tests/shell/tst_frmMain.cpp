@@ -180,10 +180,9 @@ private Q_SLOTS:
         QFETCH(QList<int>, ids);
         Fixture f(m_deck.path());
         f.load();
-        for (int i = 0; i < 4; ++i)
-            f.get<QCheckBox>(QStringLiteral("chkGroup_%1").arg(i))->setChecked(groups.contains(QLatin1Char("CWPS"[i])));
-        f.get<QCheckBox>("chkMajor")->setChecked(groups.contains('A'));
-        f.get<QCheckBox>("chkMinor")->setChecked(groups.contains('a'));
+        const char* boxes[] = {"chkGroup_0", "chkGroup_1", "chkGroup_2", "chkGroup_3", "chkMajor", "chkMinor"};
+        for (int i = 0; i < 6; ++i)
+            f.get<QCheckBox>(boxes[i])->setChecked(groups.contains(QLatin1Char("CWPSAa"[i])));
         f.get<QCheckBox>("chkReversed")->setChecked(false); // no part in the deck
         QCOMPARE(f.get("cmdNext")->isEnabledTo(f.get("tabMemorize")), !ids.isEmpty()); // wired to the objectives' rule
         f.memorize();
