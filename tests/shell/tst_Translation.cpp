@@ -7,8 +7,6 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLocale>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QTranslator>
 
 // The German interface comes from the translation built into the program; the report,

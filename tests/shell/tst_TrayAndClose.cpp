@@ -9,8 +9,6 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <algorithm>
-
 // Counts the support reminders that come on the screen.
 class ReminderWatch : public QObject {
 public:

@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 
 class TestFrmNagScreen : public QObject {
