@@ -25,8 +25,7 @@ struct FileSizeLimit {
     {
         std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &old);
-        const rlimit limit{bytes, old.rlim_max};
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        if (const rlimit limit{bytes, old.rlim_max}; setrlimit(RLIMIT_FSIZE, &limit) != 0)
             qFatal("cannot limit the file size");
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }

@@ -63,19 +63,17 @@ private Q_SLOTS:
     void load_data()
     {
         QTest::addColumn<QString>("stored"); // key=value pairs; "RunAtSysTray" comes with a log-on start entry
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("logOn");
-        const QString off = QStringLiteral("dont/disabled/unchecked");
+        QTest::addColumn<QString>("expected"); // the tab's state, then the log-on frame
         // Keywords: the stored default wins over the designed Description, and its rule runs.
-        QTest::newRow("first run") << "" << "111111 1 0 -" << off;
+        QTest::newRow("first run") << "" << "111111 1 0 - dont/disabled/unchecked";
         // Each key is applied, its click rules running, before the next is read.
         QTest::newRow("everything off") << "MajorArcana=0 MinorArcana=0 Cups=0 Wands=0 Pentacles=0 Swords=0 "
-                                           "TestType=0 Difficulty=2" << "000001 0 2 -" << off;
-        QTest::newRow("box 0 with blanks") << "Pentacles= 0 " << "111101 1 0 -" << off;
-        QTest::newRow("level 3") << "Difficulty=3" << "111111 1 0 -" << off;
+                                           "TestType=0 Difficulty=2" << "000001 0 2 - dont/disabled/unchecked";
+        QTest::newRow("box 0 with blanks") << "Pentacles= 0 " << "111101 1 0 - dont/disabled/unchecked";
+        QTest::newRow("level 3") << "Difficulty=3" << "111111 1 0 - dont/disabled/unchecked";
         // Only exactly "True" ticks the tray box.
-        QTest::newRow("tray True") << "RunAtSysTray=True" << "111111 1 0 -" << "run/enabled/checked";
-        QTest::newRow("tray True ") << "RunAtSysTray=True " << "111111 1 0 -" << "run/enabled/unchecked";
+        QTest::newRow("tray True") << "RunAtSysTray=True" << "111111 1 0 - run/enabled/checked";
+        QTest::newRow("tray True ") << "RunAtSysTray=True " << "111111 1 0 - run/enabled/unchecked";
     }
 
     void load()
@@ -90,8 +88,7 @@ private Q_SLOTS:
                 f.store(key, pair.section('=', 1));
         }
         frmMain& w = f.load();
-        QTEST(state(w), "expected");
-        QTEST(frame(w), "logOn");
+        QTEST(QString(state(w) + ' ' + frame(w)), "expected");
         // Eight keys read in order, "RunAtSysTray" only when registered; nothing written but a ticked tray box.
         QCOMPARE(f.fakes.settings.reads.join(' '), QStringLiteral("MajorArcana MinorArcana Cups Wands Pentacles Swords TestType "
                                                                   "Difficulty") + (f.fakes.startup.entries.isEmpty() ? "" : " RunAtSysTray"));

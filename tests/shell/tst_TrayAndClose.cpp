@@ -10,11 +10,9 @@
 #include <QWindow>
 
 // Counts the support reminders that come on the screen.
-class ReminderWatch : public QObject {
-public:
+struct ReminderWatch : QObject {
     int shown = 0;
-    ReminderWatch() { qApp->installEventFilter(this); }
-    ~ReminderWatch() override { qApp->removeEventFilter(this); }
+    ReminderWatch() { qApp->installEventFilter(this); } // Qt drops the filter when it goes
     bool eventFilter(QObject* o, QEvent* e) override
     {
         shown += e->type() == QEvent::Show && qobject_cast<frmNagScreen*>(o);
