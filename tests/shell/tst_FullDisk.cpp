@@ -54,15 +54,15 @@ private Q_SLOTS:
         QFETCH(QString, file);
         ShellFixture f;
         // A settings file and a log-on entry of its own.
-        const QString name = f.fakes.paths.name = "FullDisk" + QString::fromLatin1(QTest::currentDataTag()).remove(u' ');
+        const QString name = f.fakes.paths.name = "FullDisk" + QString(QTest::currentDataTag()).remove(u' ');
         XdgStartupRegistry registry;
         QtSettingsStore settings;
         f.services.startup = &registry;
         f.services.settings = &settings;
 
+        const QString settingsFile = QSettings(QSettings::NativeFormat, QSettings::UserScope, "Vellacourt", name).fileName();
         const QString path = file == "log-on entry" ? XdgStartupRegistry::entryPath(name)
-                             : file == "settings"   ? QSettings(QSettings::NativeFormat, QSettings::UserScope, "Vellacourt", name).fileName()
-                                                    : f.fakes.paths.dir.filePath(file + ".txt");
+                             : file == "settings"   ? settingsFile : f.fakes.paths.dir.filePath(file + ".txt");
         if (file == "goals")
             writeBytes(path, line("First", "2024-01-01", "2024-02-01", "one") + line("Second", "2024-01-01", "2024-03-01", ""));
         else if (file == "report")

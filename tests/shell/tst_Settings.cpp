@@ -90,8 +90,8 @@ private Q_SLOTS:
         frmMain& w = f.load();
         QTEST(QString(state(w) + ' ' + frame(w)), "expected");
         // Eight keys read in order, "RunAtSysTray" only when registered; nothing written but a ticked tray box.
-        QCOMPARE(f.fakes.settings.reads.join(' '), QStringLiteral("MajorArcana MinorArcana Cups Wands Pentacles Swords TestType "
-                                                                  "Difficulty") + (f.fakes.startup.entries.isEmpty() ? "" : " RunAtSysTray"));
+        const QString order = "MajorArcana MinorArcana Cups Wands Pentacles Swords TestType Difficulty";
+        QCOMPARE(f.fakes.settings.reads.join(' '), order + (f.fakes.startup.entries.isEmpty() ? "" : " RunAtSysTray"));
         QCOMPARE(f.fakes.settings.writes, QStringList(ticked(&w, "chkSysTray"), "RunAtSysTray=True"));
     }
 
@@ -104,8 +104,8 @@ private Q_SLOTS:
             click(w, control);
         f.fakes.settings.writes.clear();
         click(w, "cmdSaveSettings");
-        QCOMPARE(f.fakes.settings.writes.join(' '), QStringLiteral("MajorArcana=0 MinorArcana=1 Cups=1 Wands=0 Pentacles=1 "
-                                                                   "Swords=1 TestType=0 Difficulty=2 RunAtSysTray=False"));
+        const QString nine = "MajorArcana=0 MinorArcana=1 Cups=1 Wands=0 Pentacles=1 Swords=1 TestType=0 Difficulty=2";
+        QCOMPARE(f.fakes.settings.writes.join(' '), nine + " RunAtSysTray=False");
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
     }
 

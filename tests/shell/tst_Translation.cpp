@@ -31,7 +31,8 @@ private Q_SLOTS:
         f.click("cmdSetOption");
         QCOMPARE(f.fakes.dialogs.lastText(), QStringLiteral("Wählen Sie mindestens eine Option aus."));
 
-        const TestReportResult r = TestReport::build({true, {{"The Fool", false, 1, 0}, {"The Magician", true, 0, 0}}, 2, "Lumenrest", 1});
+        const TestReportResult r =
+            TestReport::build({true, {{"The Fool", false, 1, 0}, {"The Magician", true, 0, 0}}, 2, "Lumenrest", 1});
         QVERIFY(r.text.startsWith("Test Report For Lumenrest\r\n") && r.text.contains("The Magician (Reversed)"));
         QVERIFY(r.text.contains("Wrong\r\n") && r.text.endsWith("\r\n1 out of 2 questions correct"));
         // Only the line shown above the report follows the interface.

@@ -20,11 +20,7 @@ class TestFrmMain : public QObject {
     QTemporaryDir m_deck; // written once: writing and opening a deck take a while
 
     struct Fixture : MainWindowFixture {
-        explicit Fixture(const QString& deckDir)
-            : MainWindowFixture({}, false)
-        {
-            fakes.paths.exeDir = deckDir;
-        }
+        explicit Fixture(const QString& deckDir) : MainWindowFixture({}, false) { fakes.paths.exeDir = deckDir; }
         void clickTab(int index) const
         {
             QTest::mouseClick(tabs()->tabBar(), Qt::LeftButton, {}, tabs()->tabBar()->tabRect(index).center());

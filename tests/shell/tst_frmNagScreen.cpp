@@ -19,8 +19,8 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("back");
         QTest::addColumn<QColor>("text");
         QTest::addColumn<QString>("exits"); // which of the three "Exit" buttons show
-        QTest::newRow("lowest; grey becomes black") << QList<double>{0, 8.5 / 16, 0} << "Vellacourt Softwares, such"
-                                                    << QColor(0, 0, 0) << QColor(255, 255, 255) << "100";
+        QTest::newRow("lowest, grey is black") << QList<double>{0, 8.5 / 16, 0} << "Vellacourt Softwares, such"
+                                               << QColor(0, 0, 0) << QColor(255, 255, 255) << "100";
         QTest::newRow("highest draws") << QList<double>{0.9999999, 0.9999999, 0.9999999} << "Vellacourt needs your help."
                                        << QColor(255, 255, 255) << QColor(0, 0, 0) << "001";
     }
