@@ -35,12 +35,11 @@ private Q_SLOTS:
         QTest::newRow("switch and box") << "Lumenrest /STARTUP" << "True" << true;
         QTest::newRow("box unticked") << "Lumenrest /STARTUP" << "False" << false;
         QTest::newRow("not registered") << "Lumenrest /STARTUP" << "unregistered" << false;
-        QTest::newRow("no switch") << "Lumenrest" << "True" << false;
         QTest::newRow("no tray available") << "Lumenrest /STARTUP" << "no tray" << false;
         // The switch counts anywhere in the arguments, in capitals only, and not in the program's path.
         QTest::newRow("switch in lower case") << "Lumenrest /startup" << "True" << false;
         QTest::newRow("switch inside a word") << "Lumenrest a/STARTUPb" << "True" << true;
-        QTest::newRow("program path only") << "/STARTUP/Lumenrest" << "True" << false;
+        QTest::newRow("no switch, but in the path") << "/STARTUP/Lumenrest" << "True" << false;
     }
 
     void startsInTheTrayOnlyWhenAsked()
