@@ -25,8 +25,7 @@ struct FileSizeLimit {
     {
         std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &old);
-        const rlimit limit{bytes, old.rlim_max};
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        if (const rlimit limit{bytes, old.rlim_max}; setrlimit(RLIMIT_FSIZE, &limit) != 0)
             qFatal("cannot limit the file size");
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
@@ -55,41 +54,37 @@ private Q_SLOTS:
         QFETCH(QString, file);
         ShellFixture f;
         // A settings file and a log-on entry of its own.
-        f.fakes.paths.name = QStringLiteral("FullDisk") + QString::fromLatin1(QTest::currentDataTag()).remove(u' ');
+        const QString name = f.fakes.paths.name = "FullDisk" + QString(QTest::currentDataTag()).remove(u' ');
         XdgStartupRegistry registry;
         QtSettingsStore settings;
         f.services.startup = &registry;
         f.services.settings = &settings;
 
-        QString path;
-        if (file == "goals") {
-            path = f.fakes.paths.dir.filePath("goals.txt");
+        const QString settingsFile = QSettings(QSettings::NativeFormat, QSettings::UserScope, "Vellacourt", name).fileName();
+        const QString path = file == "log-on entry" ? XdgStartupRegistry::entryPath(name)
+                             : file == "settings"   ? settingsFile : f.fakes.paths.dir.filePath(file + ".txt");
+        if (file == "goals")
             writeBytes(path, line("First", "2024-01-01", "2024-02-01", "one") + line("Second", "2024-01-01", "2024-03-01", ""));
-        } else if (file == "report") {
-            path = f.fakes.paths.dir.filePath("report.txt");
+        else if (file == "report")
             writeBytes(path, "an earlier report\r\n");
-            f.fakes.dialogs.saveAnswers << path;
-        } else if (file == "log-on entry") {
-            path = XdgStartupRegistry::entryPath(f.fakes.paths.name);
-            QVERIFY(registry.write(f.fakes.paths.name, "/where it used to be/Lumenrest").ok);
-        } else {
-            path = QSettings(QSettings::NativeFormat, QSettings::UserScope, "Vellacourt", f.fakes.paths.name).fileName();
-            QVERIFY(settings.SaveSetting(f.fakes.paths.name, "Settings", "Cups", "0").isEmpty());
-        }
+        else if (file == "log-on entry")
+            QVERIFY(registry.write(name, "/where it used to be/Lumenrest").ok);
+        else
+            QVERIFY(settings.SaveSetting(name, "Settings", "Cups", "0").isEmpty());
+        f.fakes.dialogs.saveAnswers << path; // the report's file
         const QByteArray old = readBytes(path);
 
         const QString typed(3000, QLatin1Char('x'));
         {
             const FileSizeLimit full(16);
             f.load(); // a log-on entry is written again here
-            if (file == "goals") {
-                find<QPlainTextEdit>(f.window.get(), "txtGoalDesc")->setPlainText(typed);
-                find<QPushButton>(f.window.get(), "cmdSaveGoals")->click();
-            } else if (file == "report") {
+            if (file == "goals")
+                f.get<QPlainTextEdit>("txtGoalDesc")->setPlainText(typed);
+            if (file == "report") {
                 only<ResultsView>(f.window.get()).showReport(typed, "summary");
                 only<ResultsView>(f.window.get()).Command5_Click(); // its tab is not open
-            } else if (file == "settings") {
-                find<QPushButton>(f.window.get(), "cmdSaveSettings")->click();
+            } else if (file != "log-on entry") {
+                f.get<QPushButton>(file == "goals" ? "cmdSaveGoals" : "cmdSaveSettings")->click();
             }
         }
 
@@ -97,9 +92,9 @@ private Q_SLOTS:
         QVERIFY(!old.isEmpty() && readBytes(path) == old && f.fakes.dialogs.messages.size() == 1);
         QVERIFY2(told.contains(file == "log-on entry" ? " setting key\n" : "could not be saved"), qPrintable(told));
         if (file == "log-on entry") // the old entry is still there
-            QVERIFY(find<QRadioButton>(f.window.get(), "optRun")->isChecked());
+            QVERIFY(f.get<QRadioButton>("optRun")->isChecked());
         if (file == "goals") // the editor keeps what was typed
-            QCOMPARE(find<QPlainTextEdit>(f.window.get(), "txtGoalDesc")->toPlainText(), typed);
+            QCOMPARE(f.get<QPlainTextEdit>("txtGoalDesc")->toPlainText(), typed);
         if (file == "settings")
             QFile::remove(path);
     }

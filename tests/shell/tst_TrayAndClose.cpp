@@ -9,14 +9,10 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <algorithm>
-
 // Counts the support reminders that come on the screen.
-class ReminderWatch : public QObject {
-public:
+struct ReminderWatch : QObject {
     int shown = 0;
-    ReminderWatch() { qApp->installEventFilter(this); }
-    ~ReminderWatch() override { qApp->removeEventFilter(this); }
+    ReminderWatch() { qApp->installEventFilter(this); } // Qt drops the filter when it goes
     bool eventFilter(QObject* o, QEvent* e) override
     {
         shown += e->type() == QEvent::Show && qobject_cast<frmNagScreen*>(o);
@@ -39,12 +35,11 @@ private Q_SLOTS:
         QTest::newRow("switch and box") << "Lumenrest /STARTUP" << "True" << true;
         QTest::newRow("box unticked") << "Lumenrest /STARTUP" << "False" << false;
         QTest::newRow("not registered") << "Lumenrest /STARTUP" << "unregistered" << false;
-        QTest::newRow("no switch") << "Lumenrest" << "True" << false;
         QTest::newRow("no tray available") << "Lumenrest /STARTUP" << "no tray" << false;
         // The switch counts anywhere in the arguments, in capitals only, and not in the program's path.
         QTest::newRow("switch in lower case") << "Lumenrest /startup" << "True" << false;
         QTest::newRow("switch inside a word") << "Lumenrest a/STARTUPb" << "True" << true;
-        QTest::newRow("program path only") << "/STARTUP/Lumenrest" << "True" << false;
+        QTest::newRow("no switch, but in the path") << "/STARTUP/Lumenrest" << "True" << false;
     }
 
     void startsInTheTrayOnlyWhenAsked()
@@ -121,13 +116,12 @@ private Q_SLOTS:
         QFETCH(bool, quitOnLastWindow);
         ShellFixture f;
         frmMain& w = way == "tray exit" ? f.startInTray() : f.load();
-        QCOMPARE(w.isVisible(), way != "tray exit");
         ReminderWatch watch;
         // Whether or not Qt quits by itself when the last window goes, the reminder ends the program.
         QApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
         QObject scope; // its timers go with it
         QString afterClose;
-        bool reminderKeptItRunning = false;
+        int remindersLater = 0;
         QTimer::singleShot(0, &scope, [&] {
             if (way == "exit button")
                 QTest::mouseClick(find(&w, "cmdNav_1"), Qt::LeftButton);
@@ -142,9 +136,8 @@ private Q_SLOTS:
                              .arg(watch.shown).arg(ShellFixture::visibleWindows());
         });
         QTimer::singleShot(100, &scope, [&] {
-            const auto nags = ShellFixture::reminders();
-            reminderKeptItRunning = nags.size() == 1;
-            for (frmNagScreen* nag : nags) {
+            for (frmNagScreen* nag : ShellFixture::reminders()) {
+                ++remindersLater;
                 if (way == "close box") // the reminder's close box too; else its "Exit"
                     nag->windowHandle()->close();
                 else
@@ -156,10 +149,10 @@ private Q_SLOTS:
         QTimer::singleShot(5000, &scope, [] { QCoreApplication::exit(99); });
         const int code = QCoreApplication::exec();
         QApplication::setQuitOnLastWindowClosed(true);
-        // Closing everything closes the reminder it brought up, too.
+        // The reminder is still up a moment later, unless closing everything closed it too.
         const bool unloadAll = way == "UnloadAllForms";
-        QCOMPARE(afterClose, QStringLiteral("window 0, tray icon 0, removed 1, reminders 1, on screen %1").arg(!unloadAll));
-        QCOMPARE(reminderKeptItRunning, !unloadAll);
+        QCOMPARE(afterClose + QStringLiteral(", later %1").arg(remindersLater),
+                 QStringLiteral("window 0, tray icon 0, removed 1, reminders 1, on screen %1, later %1").arg(!unloadAll));
         QCOMPARE(code, 0); // ended by the reminder, not by the safety net
         QVERIFY(watch.shown == 1 && ShellFixture::visibleWindows() == 0); // closing the reminder brings up no other
     }
@@ -174,8 +167,8 @@ private Q_SLOTS:
         QVERIFY(!f.create().Form_Load());
         QVERIFY(messageFirst && f.fakes.dialogs.messages.size() == 1);
         const auto& m = f.fakes.dialogs.messages.first();
-        QCOMPARE(m.text + '|' + m.caption, QStringLiteral("Required files missing. Please reinstall Lumenrest|ERROR !"));
-        QCOMPARE(m.icon, Dialogs::Icon::Critical);
+        QCOMPARE(m.text + '|' + m.caption + (m.icon == Dialogs::Icon::Critical ? "|critical" : ""),
+                 QStringLiteral("Required files missing. Please reinstall Lumenrest|ERROR !|critical"));
         // The reminder came up in the ordinary close and was closed with everything else.
         QVERIFY(watch.shown == 1 && ShellFixture::visibleWindows() == 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
