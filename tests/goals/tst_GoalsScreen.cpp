@@ -70,7 +70,12 @@ struct Screen {
             out << (m.caption == "Lumenrest" && m.icon == Dialogs::Icon::Critical ? m.text : "not a stop: " + m.text);
         return out;
     }
-    void newGoal(const QString& name, const QString& desc = {}) { click("cmdNewGoal"); type("txtGoalName", name); type("txtGoalDesc", desc); }
+    void newGoal(const QString& name, const QString& desc = {})
+    {
+        click("cmdNewGoal");
+        type("txtGoalName", name);
+        type("txtGoalDesc", desc);
+    }
 };
 }
 

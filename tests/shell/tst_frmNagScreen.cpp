@@ -45,6 +45,18 @@ private Q_SLOTS:
         QVERIFY(nag.windowFlags() & Qt::WindowStaysOnTopHint && nag.testAttribute(Qt::WA_ShowWithoutActivating));
     }
 
+    // Sixteen colour draws give fifteen colours: grey is shown as black, no two others alike.
+    void everyColourDrawDiffers()
+    {
+        FakeServices fs;
+        QSet<QRgb> colours;
+        for (int c = 0; c < 16; ++c) {
+            fs.random.script = {0, (c + 0.5) / 16, 0};
+            colours << frmNagScreen(fs.services()).palette().color(QPalette::Window).rgb();
+        }
+        QVERIFY(colours.size() == 15 && !colours.contains(qRgb(128, 128, 128)));
+    }
+
     void check1ActsAsAButton()
     {
         FakeServices fs;

@@ -37,17 +37,27 @@ public:
     std::function<void(const Message&)> onMessage; // runs while the "box" is up
 
     void message(QWidget*, const QString& text, const QString& caption, Icon icon) override
-    { messages.push_back({text, caption, icon}); if (onMessage) onMessage(messages.back()); }
+    {
+        messages.push_back({text, caption, icon});
+        if (onMessage)
+            onMessage(messages.back());
+    }
     // Recorded among the messages, with the question icon.
     bool ask(QWidget* parent, const QString& text, const QString& caption) override
-    { message(parent, text, caption, Icon::Question); return !askAnswers.isEmpty() && askAnswers.takeFirst(); }
+    {
+        message(parent, text, caption, Icon::Question);
+        return !askAnswers.isEmpty() && askAnswers.takeFirst();
+    }
     QString openFile(QWidget*, const QString& filter) override { return answer(openAnswers, filter); }
     QString saveFile(QWidget*, const QString& filter) override { return answer(saveAnswers, filter); }
     QString lastText() const { return messages.isEmpty() ? QString() : messages.back().text; }
 
 private:
     QString answer(QStringList& answers, const QString& filter)
-    { filters << filter; return answers.isEmpty() ? QString() : answers.takeFirst(); }
+    {
+        filters << filter;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
 };
 
 class FakeBrowser final : public Browser {
@@ -95,7 +105,10 @@ public:
     QString baseName() const override { return name; }
     QString executablePath() const override { return executableDir() + QLatin1Char('/') + name; }
     QString dataDir() const override
-    { QDir(dir.path()).mkpath("userdata"); return dir.path() + "/userdata"; }
+    {
+        QDir(dir.path()).mkpath("userdata");
+        return dir.path() + "/userdata";
+    }
     QStringList arguments() const override { return args; }
 };
 
@@ -107,7 +120,10 @@ public:
 
     static QString path(const QString& a, const QString& s, const QString& k) { return a + '/' + s + '/' + k; }
     QString GetSetting(const QString& a, const QString& s, const QString& k, const QString& d) const override
-    { reads << k; return values.value(path(a, s, k), d); }
+    {
+        reads << k;
+        return values.value(path(a, s, k), d);
+    }
     QString SaveSetting(const QString& a, const QString& s, const QString& k, const QString& v) override
     { values[path(a, s, k)] = v; writes << k + '=' + v; return {}; }
 };
@@ -120,9 +136,17 @@ public:
 
     bool exists(const QString& name) const override { return entries.contains(name); }
     Result write(const QString& name, const QString& executablePath) override
-    { if (failWith.ok) entries[name] = executablePath; return failWith; }
+    {
+        if (failWith.ok)
+            entries[name] = executablePath;
+        return failWith;
+    }
     Result remove(const QString& name) override
-    { if (removeFailWith.ok) entries.remove(name); return removeFailWith; }
+    {
+        if (removeFailWith.ok)
+            entries.remove(name);
+        return removeFailWith;
+    }
 };
 
 class FakeTrayIcon final : public TrayIcon {

@@ -26,6 +26,7 @@ CardContent card(int id, int group, int keywordCount, bool withPicture)
                   .pictureData = withPicture ? asymmetricPng() : QByteArray(),
                   .normalMeaning = QStringLiteral("Upright meaning of card %1.").arg(id),
                   .reversedMeaning = QStringLiteral("Reversed meaning of card %1.").arg(id),
+                  .keywords = {},
                   .pictureText = QStringLiteral("Picture of card %1.").arg(id),
                   .contrastText = QStringLiteral("Card %1 is not its neighbour.").arg(id)};
     for (int k = 1; k <= keywordCount; ++k)
